@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Stackfall and runs every test: once in an
+# optimised build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+
+bash "$root/scripts/setup.sh"
+
+echo "== build and test (release)"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build" -j "$jobs"
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+echo "== build and test (address and undefined-behaviour sanitizers)"
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSTACKFALL_SANITIZE=ON \
+  -DSTACKFALL_BUILD_BENCH=OFF >/dev/null
+cmake --build "$root/build-asan" -j "$jobs"
+ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --label-exclude no-sanitizer

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "FakeWindow.h"
+#include "Game.h"
+#include "GameTestAccess.h"
+#include "Invariants.h"
+#include "Randoms.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace stackfall::testing {
+
+// A field picture from its lowest rows: the rows above are empty.
+inline std::string fieldFromBottom(std::initializer_list<std::string_view> rows) {
+    std::string picture;
+    for (std::size_t i = rows.size(); i < 23; ++i) {
+        picture += ".............\n";
+    }
+    for (const auto row : rows) {
+        picture += row;
+        picture += '\n';
+    }
+    return picture;
+}
+
+inline const std::string EmptyField = fieldFromBottom({});
+
+class GameFixture : public ::testing::Test {
+protected:
+    // Loads the window and starts a game whose pieces are drawn in this
+    // order: the first is the falling piece, the second the preview.
+    void start(std::initializer_list<int> types) {
+        random = ScriptedRandom::ofTypes(types);
+        game.Form_Load();
+        game.Image2_Click();
+    }
+    GameState& state() { return GameTestAccess::state(game); }
+    std::string board() const { return boardPicture(game.state()); }
+    std::size_t mark() const { return window.calls.size(); }
+    void setBoard(std::string_view picture) { GameTestAccess::setBoard(game, picture); }
+    void place(int type, std::array<int, 4> cells) { GameTestAccess::placePiece(game, type, cells); }
+    std::array<int, 4> pieceCells() {
+        return {state().PieceCells(1), state().PieceCells(2), state().PieceCells(3),
+                state().PieceCells(4)};
+    }
+    void expectInvariants() {
+        checker.before(game.state(), window);
+        const std::string broken = checker.after(game.state(), window);
+        EXPECT_EQ(broken, "");
+    }
+
+    FakeWindow window;
+    ScriptedRandom random;
+    Game game{window, random};
+    InvariantChecker checker;
+};
+
+} // namespace stackfall::testing

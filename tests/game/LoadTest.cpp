@@ -1,0 +1,96 @@
+#include "Field.h"
+#include "GameFixture.h"
+#include "KeyCode.h"
+
+namespace stackfall::testing {
+namespace {
+
+using LoadTest = GameFixture;
+
+TEST(FieldTest, NumberingAndNeighbours) {
+    EXPECT_EQ(field::rowOf(13), 1);
+    EXPECT_EQ(field::rowOf(14), 2);
+    EXPECT_EQ(field::columnOf(13), 13);
+    EXPECT_EQ(field::columnOf(14), 1);
+    EXPECT_EQ(field::rowOf(286), 22);
+    EXPECT_EQ(field::columnOf(286), 13);
+    EXPECT_FALSE(field::inBottomRow(286));
+    EXPECT_TRUE(field::inBottomRow(287));
+    EXPECT_TRUE(field::inBottomRow(299));
+    EXPECT_EQ(field::cellAt(23, 13), 299);
+    for (int cell = 1; cell <= field::CellCount; ++cell) {
+        EXPECT_EQ(field::cellAt(field::rowOf(cell), field::columnOf(cell)), cell);
+    }
+}
+
+TEST_F(LoadTest, PaintsTheDecorationAndFillsTheTables) {
+    game.Form_Load();
+
+    EXPECT_TRUE(game.state().GameOver);
+    EXPECT_FALSE(game.state().Paused);
+    EXPECT_EQ(random.reseeds, 1);
+    EXPECT_EQ(random.draws, 0);
+    for (int i = 0; i <= 75; ++i) {
+        EXPECT_EQ(window.borderFill(i), colour::Border);
+    }
+    for (int cell = 1; cell <= 299; ++cell) {
+        EXPECT_EQ(window.cellOutline(cell), rgb(0, 0, 192));
+        EXPECT_EQ(window.cellFill(cell), rgb(255, 255, 255));
+    }
+    // Border first, then outlines, then the gravity period; no timer is touched.
+    EXPECT_EQ(window.count(Op::BorderFill), 76u);
+    EXPECT_EQ(window.count(Op::CellOutline), 299u);
+    EXPECT_EQ(window.calls[75].op, Op::BorderFill);
+    EXPECT_EQ(window.calls[76].op, Op::CellOutline);
+    EXPECT_EQ(window.calls.back(), (Call{Op::GravityPeriod, 0, 500}));
+    EXPECT_EQ(window.count(Op::TimerEnabled), 0u);
+    EXPECT_EQ(window.count(Op::CellFill), 0u);
+
+    const auto& s = game.state();
+    EXPECT_EQ(s.PieceShapes(8)(1), 7);
+    EXPECT_EQ(s.PieceShapes(8)(2), 0);
+    EXPECT_EQ(s.PieceShapes(9)(4), 0);
+    EXPECT_EQ(s.PieceShapes(7)(1), 6);
+    EXPECT_EQ(s.PieceShapes(7)(4), 9);
+    EXPECT_EQ(s.PieceShapes(1)(4), 20);
+    EXPECT_EQ(s.PivotSlot(1), 4);
+    EXPECT_EQ(s.PivotSlot(5), 0);
+    EXPECT_EQ(s.PivotSlot(7), 2);
+    EXPECT_EQ(s.LevelInterval(1), 500);
+    EXPECT_EQ(s.LevelInterval(2), 150);
+    EXPECT_EQ(s.LevelInterval(3), 50);
+    EXPECT_EQ(s.Level, 1);
+    EXPECT_EQ(s.NextType, 0);
+    EXPECT_EQ(s.CurrentType, 0);
+}
+
+TEST_F(LoadTest, TakesTheLevelFromTheScrollBar) {
+    window.scroll = 3;
+    game.Form_Load();
+    EXPECT_EQ(game.state().Level, 3);
+    EXPECT_EQ(window.gravityPeriod, 50);
+    // Nothing the scroll bar can say leads outside the speed table.
+    window.scroll = 42;
+    game.VScroll1_Change();
+    EXPECT_EQ(game.state().Level, 3);
+    window.scroll = -7;
+    game.VScroll1_Change();
+    EXPECT_EQ(game.state().Level, 1);
+}
+
+TEST_F(LoadTest, TicksAndKeysBeforeTheFirstGameChangeNothing) {
+    game.Form_Load();
+    const auto before = mark();
+    game.Timer1_Timer();
+    game.Timer2_Timer();
+    for (const auto k : {key::F3, key::Left, key::Right, key::Up, key::Down}) {
+        game.Form_KeyDown(k, 0);
+    }
+    EXPECT_EQ(window.since(before).size(), 0u);
+    EXPECT_EQ(board(), EmptyField);
+    EXPECT_FALSE(game.state().Paused);
+    EXPECT_EQ(window.timeText, "00:00");
+}
+
+} // namespace
+} // namespace stackfall::testing
