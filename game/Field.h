@@ -7,18 +7,32 @@ namespace stackfall::field {
 // wall, 0 the right wall.
 inline constexpr int Columns = 13;
 inline constexpr int Rows = 23;
-inline constexpr int CellCount = Columns * Rows; // 299
+inline constexpr int CellCount = Columns * Rows;                 // 299
 inline constexpr int FirstBottomCell = (Rows - 1) * Columns + 1; // 287
-inline constexpr int BorderSegments = 76;  // pinggir(0) to pinggir(75)
-inline constexpr int PreviewCells = 12;    // Box2(1) to Box2(12)
+inline constexpr int BorderSegments = 76;                        // pinggir(0) to pinggir(75)
+inline constexpr int PreviewCells = 12;                          // Box2(1) to Box2(12)
 inline constexpr int Slots = 4;
 
-[[nodiscard]] constexpr int rowOf(int cell) { return (cell - 1) / Columns + 1; }
-[[nodiscard]] constexpr int columnOf(int cell) { return (cell - 1) % Columns + 1; }
-[[nodiscard]] constexpr int cellAt(int row, int column) { return (row - 1) * Columns + column; }
-[[nodiscard]] constexpr int firstCellOfRow(int row) { return cellAt(row, 1); }
-[[nodiscard]] constexpr bool inBottomRow(int cell) { return cell >= FirstBottomCell; }
-[[nodiscard]] constexpr bool inTopRow(int cell) { return cell <= Columns; }
-[[nodiscard]] constexpr bool isCell(int cell) { return cell >= 1 && cell <= CellCount; }
+[[nodiscard]] constexpr int rowOf(int cell) {
+    return (cell - 1) / Columns + 1;
+}
+[[nodiscard]] constexpr int columnOf(int cell) {
+    return (cell - 1) % Columns + 1;
+}
+[[nodiscard]] constexpr int cellAt(int row, int column) {
+    return (row - 1) * Columns + column;
+}
+[[nodiscard]] constexpr int firstCellOfRow(int row) {
+    return cellAt(row, 1);
+}
+[[nodiscard]] constexpr bool inBottomRow(int cell) {
+    return cell >= FirstBottomCell;
+}
+[[nodiscard]] constexpr bool inTopRow(int cell) {
+    return cell <= Columns;
+}
+[[nodiscard]] constexpr bool isCell(int cell) {
+    return cell >= 1 && cell <= CellCount;
+}
 
 } // namespace stackfall::field

@@ -19,8 +19,7 @@ void Game::GravityStep() {
             continue;
         }
         // The bottom-row test comes first, so the cell below is always inside.
-        lands = field::inBottomRow(cell) ||
-                s_.CellState(cell + field::Columns) == Cell::Settled;
+        lands = field::inBottomRow(cell) || s_.CellState(cell + field::Columns) == Cell::Settled;
     }
     if (!lands) {
         ShiftPiece(field::Columns);

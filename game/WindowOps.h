@@ -34,19 +34,19 @@ class WindowOps {
 public:
     virtual ~WindowOps() = default;
 
-    virtual void setCellFill(int cell, Rgb colour) = 0;        // Box(n).FillColor
-    virtual void setCellOutline(int cell, Rgb colour) = 0;     // Box(n).BorderColor
-    virtual void setBorderFill(int segment, Rgb colour) = 0;   // pinggir(i).FillColor
-    virtual void setPreviewFill(int cell, Rgb colour) = 0;     // Box2(i).FillColor
+    virtual void setCellFill(int cell, Rgb colour) = 0;      // Box(n).FillColor
+    virtual void setCellOutline(int cell, Rgb colour) = 0;   // Box(n).BorderColor
+    virtual void setBorderFill(int segment, Rgb colour) = 0; // pinggir(i).FillColor
+    virtual void setPreviewFill(int cell, Rgb colour) = 0;   // Box2(i).FillColor
     virtual void setLabelText(Label label, std::string_view text) = 0;
-    virtual void setPauseVisible(bool visible) = 0;            // pauseimg.Visible
+    virtual void setPauseVisible(bool visible) = 0; // pauseimg.Visible
     virtual void setTimerEnabled(Timer timer, bool enabled) = 0;
-    virtual void setGravityPeriod(int milliseconds) = 0;       // Timer1.Interval
-    [[nodiscard]] virtual int scrollValue() const = 0;         // VScroll1.Value
-    virtual void showWindow(Window window) = 0;                // load and show, modeless
+    virtual void setGravityPeriod(int milliseconds) = 0; // Timer1.Interval
+    [[nodiscard]] virtual int scrollValue() const = 0;   // VScroll1.Value
+    virtual void showWindow(Window window) = 0;          // load and show, modeless
     // Modal; the timers keep running while it is open.
     [[nodiscard]] virtual Answer ask(const Question& question) = 0;
-    virtual void endProgram() = 0;                             // closes every window at once
+    virtual void endProgram() = 0; // closes every window at once
     virtual void setFocus(FocusTarget target) = 0;
     // Starts a sound and returns at once; never lets queued events run.
     virtual void playSound(int id) = 0;

@@ -29,6 +29,14 @@ inline std::string fieldFromBottom(std::initializer_list<std::string_view> rows)
 
 inline const std::string EmptyField = fieldFromBottom({});
 
+// The picture with the given cells drawn as `c`.
+inline std::string withCells(std::string picture, std::initializer_list<int> cells, char c) {
+    for (const int cell : cells) {
+        picture.at(static_cast<std::size_t>((cell - 1) / 13 * 14 + (cell - 1) % 13)) = c;
+    }
+    return picture;
+}
+
 class GameFixture : public ::testing::Test {
 protected:
     // Loads the window and starts a game whose pieces are drawn in this
@@ -42,7 +50,9 @@ protected:
     std::string board() const { return boardPicture(game.state()); }
     std::size_t mark() const { return window.calls.size(); }
     void setBoard(std::string_view picture) { GameTestAccess::setBoard(game, picture); }
-    void place(int type, std::array<int, 4> cells) { GameTestAccess::placePiece(game, type, cells); }
+    void place(int type, std::array<int, 4> cells) {
+        GameTestAccess::placePiece(game, type, cells);
+    }
     std::array<int, 4> pieceCells() {
         return {state().PieceCells(1), state().PieceCells(2), state().PieceCells(3),
                 state().PieceCells(4)};

@@ -25,7 +25,7 @@ TEST_F(GravityTest, LineFallsTwentyTwoRowsAndSettlesOnTheNextTick) {
     // The single block that was in the preview has entered.
     EXPECT_EQ(game.state().CurrentType, 8);
     EXPECT_EQ(pieceCells(), (std::array{7, 0, 0, 0}));
-    EXPECT_EQ(board(), fieldFromBottom({".....####...."}).replace(6, 1, "o"));
+    EXPECT_EQ(board(), withCells(fieldFromBottom({".....####...."}), {7}, 'o'));
 }
 
 TEST_F(GravityTest, StepClearsAllOldCellsBeforeMarkingNewOnes) {

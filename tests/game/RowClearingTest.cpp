@@ -46,8 +46,9 @@ TEST_F(RowClearingTest, TwoFullRowsTogetherDropTheStackByTwo) {
     const auto calls = land();
 
     // Rows 21, 20 and 19 moved down by two; the single block has entered.
-    EXPECT_EQ(board(), fieldFromBottom({"#............", "##.#.........", "#.#.#.#.#.#.#"})
-                           .replace(6, 1, "o"));
+    EXPECT_EQ(
+        board(),
+        withCells(fieldFromBottom({"#............", "##.#.........", "#.#.#.#.#.#.#"}), {7}, 'o'));
     EXPECT_EQ(game.state().Score, 20);
     EXPECT_EQ(scoreTexts(calls), (std::vector<std::string>{" 10", " 20"}));
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
@@ -82,13 +83,13 @@ TEST_F(RowClearingTest, TwoFullRowsWithARowBetween) {
     place(7, {248, 261, 274, 287});
     const auto calls = land();
 
-    EXPECT_EQ(board(), fieldFromBottom({
-                           ".##..........", // was 18, two down
-                           "..#.#........", // was 19
-                           "##.##########", // was 20
-                           "####.########", // was 22, one down
-                       })
-                           .replace(6, 1, "o"));
+    EXPECT_EQ(board(), withCells(fieldFromBottom({
+                                     ".##..........", // was 18, two down
+                                     "..#.#........", // was 19
+                                     "##.##########", // was 20
+                                     "####.########", // was 22, one down
+                                 }),
+                                 {7}, 'o'));
     EXPECT_EQ(game.state().Score, 20);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
     expectInvariants();
@@ -109,7 +110,7 @@ TEST_F(RowClearingTest, FourRowsAtOnceScoreFortyWithoutBonus) {
     EXPECT_EQ(game.state().Score, 40);
     EXPECT_EQ(window.scoreText, " 40");
     EXPECT_EQ(scoreTexts(calls), (std::vector<std::string>{" 10", " 20", " 30", " 40"}));
-    EXPECT_EQ(board(), fieldFromBottom({"......#......"}).replace(6, 1, "o"));
+    EXPECT_EQ(board(), withCells(fieldFromBottom({"......#......"}), {7}, 'o'));
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
 }
 
@@ -141,7 +142,7 @@ TEST_F(RowClearingTest, NoFullRowChangesNothingButPlaysTheSettleSound) {
     EXPECT_EQ(game.state().Score, 0);
     EXPECT_EQ(scoreTexts(calls).size(), 0u);
     EXPECT_EQ(sounds(calls), std::vector<int>{1});
-    EXPECT_EQ(board(), fieldFromBottom({"#######.#####"}).replace(6, 1, "o"));
+    EXPECT_EQ(board(), withCells(fieldFromBottom({"#######.#####"}), {7}, 'o'));
 }
 
 TEST_F(RowClearingTest, StackReachingTheTopDropsWithoutLeavingTheField) {
@@ -161,14 +162,15 @@ TEST_F(RowClearingTest, StackReachingTheTopDropsWithoutLeavingTheField) {
     for (int row = 2; row <= 23; ++row) {
         expected += row == 13 ? "#.....#......\n" : "#............\n";
     }
-    expected.replace(6, 1, "o");
+    expected = withCells(expected, {7}, 'o');
     EXPECT_EQ(board(), expected);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
 }
 
 TEST_F(RowClearingTest, AFullTopRowIsRemovedAndTheGameGoesOn) {
     start({8, 8, 8});
-    setBoard(fieldFromBottom({}).replace(0, 13, "######o######").replace(14 + 6, 1, "#"));
+    setBoard(withCells(withCells(EmptyField, {1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 20}, '#'),
+                       {7}, 'o'));
     place(8, {7, 0, 0, 0});
     const auto calls = land();
 
@@ -176,7 +178,7 @@ TEST_F(RowClearingTest, AFullTopRowIsRemovedAndTheGameGoesOn) {
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
     EXPECT_FALSE(game.state().GameOver);
     EXPECT_EQ(pieceCells(), (std::array{7, 0, 0, 0}));
-    EXPECT_EQ(board(), fieldFromBottom({}).replace(6, 1, "o").replace(14 + 6, 1, "#"));
+    EXPECT_EQ(board(), withCells(withCells(EmptyField, {7}, 'o'), {20}, '#'));
 }
 
 TEST_F(RowClearingTest, ASingleBottomRowDropsEverythingByOne) {
@@ -188,7 +190,7 @@ TEST_F(RowClearingTest, ASingleBottomRowDropsEverythingByOne) {
     }));
     place(8, {293, 0, 0, 0});
     const auto calls = land();
-    EXPECT_EQ(board(), fieldFromBottom({"...#.........", "..##........."}).replace(6, 1, "o"));
+    EXPECT_EQ(board(), withCells(fieldFromBottom({"...#.........", "..##........."}), {7}, 'o'));
     EXPECT_EQ(game.state().Score, 10);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
     // After the drop every settled cell shows dark blue, every other white.

@@ -133,7 +133,7 @@ TEST_F(SpawningTest, ABlockedEntryEndsTheGameOnce) {
     start({7, 7, 7, 7});
     // A stack up to row 2 under the entry: the next line lands at once and
     // the one after it cannot enter.
-    setBoard(fieldFromBottom({}).replace(14 + 5, 4, "####"));
+    setBoard(withCells(EmptyField, {19, 20, 21, 22}, '#'));
     place(7, {6, 7, 8, 9});
     const auto before = mark();
     game.Timer1_Timer(); // lands in row 1
@@ -168,7 +168,7 @@ TEST_F(SpawningTest, ABlockedEntryEndsTheGameOnce) {
 TEST_F(SpawningTest, APieceEntersOnTopOfTheStackAndSettlesOnTheNextTick) {
     start({8, 5, 8});
     // Row 3 is taken under the square's entry cells.
-    setBoard(fieldFromBottom({}).replace(28 + 6, 2, "##"));
+    setBoard(withCells(EmptyField, {33, 34}, '#'));
     GameTestAccess::state(game).PieceCells.fill(0);
     GameTestAccess::state(game).NextType = 5;
     GameTestAccess::SpawnPiece(game);

@@ -96,8 +96,7 @@ void FakeWindow::playSound(int id) {
 }
 
 std::vector<Call> FakeWindow::since(std::size_t from) const {
-    return {calls.begin() + static_cast<std::ptrdiff_t>(std::min(from, calls.size())),
-            calls.end()};
+    return {calls.begin() + static_cast<std::ptrdiff_t>(std::min(from, calls.size())), calls.end()};
 }
 
 std::size_t FakeWindow::count(Op op, std::size_t from) const {

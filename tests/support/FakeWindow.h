@@ -90,7 +90,7 @@ public:
     std::vector<Question> questions; // text and title point at the rules' constants
     // Counted even when `record` is off.
     std::array<std::int64_t, 4> soundCount{}; // by id 1 to 3
-    std::int64_t scoreZeroWrites = 0;          // each new game writes " 0"
+    std::int64_t scoreZeroWrites = 0;         // each new game writes " 0"
 
     // What the player answers; by default the box's default button.
     std::function<Answer(const Question&)> answer;

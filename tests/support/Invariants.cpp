@@ -24,8 +24,8 @@ void InvariantChecker::before(const GameState& state, const FakeWindow& window) 
 std::string InvariantChecker::after(const GameState& state, const FakeWindow& window) {
     std::ostringstream out;
 
-    const std::int64_t landed = (window.soundCount[1] - soundsBefore_[1]) +
-                                (window.soundCount[3] - soundsBefore_[3]);
+    const std::int64_t landed =
+        (window.soundCount[1] - soundsBefore_[1]) + (window.soundCount[3] - soundsBefore_[3]);
     if (window.scoreZeroWrites != newGamesBefore_) {
         started_ = true;
         blocksLanded_ = 0;
@@ -86,7 +86,8 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
         out << "paused with no game; ";
     }
     if (window.gravityEnabled != (!state.GameOver && !state.Paused)) {
-        out << "gravity timer " << (window.gravityEnabled ? "on" : "off") << " in the wrong state; ";
+        out << "gravity timer " << (window.gravityEnabled ? "on" : "off")
+            << " in the wrong state; ";
     }
     if (window.clockEnabled == state.GameOver) {
         out << "clock timer " << (window.clockEnabled ? "on" : "off") << " in the wrong state; ";
@@ -104,7 +105,9 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
             out << settled << " settled cells, but " << blocksLanded_ << " blocks landed and "
                 << rows << " rows were removed; ";
         }
-        if (window.scoreText != " " + std::to_string(state.Score)) {
+        std::string shown(1, ' ');
+        shown += std::to_string(state.Score);
+        if (window.scoreText != shown) {
             out << "score label '" << window.scoreText << "' for score " << state.Score << "; ";
         }
         if (state.NextType < 1 || state.NextType > pieces::TypeCount) {
@@ -117,8 +120,8 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
                 }
             }
             for (int cell = 1; cell <= field::PreviewCells; ++cell) {
-                const Rgb want = lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit
-                                                                      : colour::PreviewUnlit;
+                const Rgb want =
+                    lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit : colour::PreviewUnlit;
                 if (window.previewFill(cell) != want) {
                     out << "preview cell " << cell << " does not show type " << state.NextType
                         << "; ";

@@ -1,0 +1,166 @@
+// Figures for the rules alone: the window does no work. Every benchmark also
+// counts heap allocations in its timed loop and fails if there is any.
+#include "AllocationCounter.h"
+#include "ClockRandom.h"
+#include "Game.h"
+#include "GameTestAccess.h"
+#include "KeyCode.h"
+#include "NullWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace stackfall::bench {
+namespace {
+
+class Rig {
+public:
+    Rig() {
+        game.Form_Load();
+        game.Image2_Click();
+        GameTestAccess::setBoard(game, std::string(299, '.'));
+    }
+    GameState& state() { return GameTestAccess::state(game); }
+
+    NullWindow window;
+    ClockRandom random;
+    Game game{window, random};
+};
+
+void checkAllocations(benchmark::State& st, std::uint64_t before) {
+    const auto made = testing::allocations() - before;
+    st.counters["allocations"] = static_cast<double>(made);
+    if (made != 0) {
+        st.SkipWithError("the rules allocated on the heap");
+    }
+}
+
+// A field with a stack in the lowest rows and none of them full.
+std::string stackPicture(int fullRowsBesideColumnOne) {
+    std::string picture(299, '.');
+    for (int row = 23; row > 23 - fullRowsBesideColumnOne; --row) {
+        for (int column = 2; column <= 13; ++column) {
+            picture[static_cast<std::size_t>((row - 1) * 13 + column - 1)] = '#';
+        }
+    }
+    // A few blocks above, so that the drop has rows to copy.
+    for (int column = 3; column <= 13; column += 2) {
+        picture[static_cast<std::size_t>((23 - fullRowsBesideColumnOne - 1) * 13 + column - 1)] =
+            '#';
+    }
+    return picture;
+}
+
+void GravityStepThatMoves(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::placePiece(rig.game, 6, {7, 19, 20, 21});
+    int steps = 0;
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        GameTestAccess::GravityStep(rig.game);
+        if (++steps == 20) {
+            // Back to the top before the piece reaches the floor.
+            GameTestAccess::ShiftPiece(rig.game, -13 * 20);
+            steps = 0;
+        }
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(GravityStepThatMoves);
+
+// Restoring the prepared state is part of each landing below; this is its
+// cost alone.
+void RestoreState(benchmark::State& st) {
+    Rig rig;
+    const GameState prepared = rig.state();
+    for (auto _ : st) {
+        rig.state() = prepared;
+        benchmark::DoNotOptimize(rig.state());
+    }
+}
+BENCHMARK(RestoreState);
+
+void LandingWithoutRows(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::setBoard(rig.game, stackPicture(0));
+    GameTestAccess::placePiece(rig.game, 6, {280, 292, 293, 294});
+    const GameState prepared = rig.state();
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.state() = prepared;
+        GameTestAccess::GravityStep(rig.game);
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(LandingWithoutRows);
+
+void LandingThatRemovesFourRows(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::setBoard(rig.game, stackPicture(4));
+    GameTestAccess::placePiece(rig.game, 7, {248, 261, 274, 287});
+    const GameState prepared = rig.state();
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.state() = prepared;
+        GameTestAccess::GravityStep(rig.game);
+    }
+    if (rig.state().Score != prepared.Score + 40) {
+        st.SkipWithError("the landing did not remove four rows");
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(LandingThatRemovesFourRows);
+
+void TurnKey(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::placePiece(rig.game, 6, {59, 71, 72, 73});
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.game.Form_KeyDown(key::Up, 0);
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(TurnKey);
+
+void SidewaysKey(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::placePiece(rig.game, 6, {59, 71, 72, 73});
+    bool left = true;
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.game.Form_KeyDown(left ? key::Left : key::Right, 0);
+        left = !left;
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(SidewaysKey);
+
+void SoftDropThatLands(benchmark::State& st) {
+    Rig rig;
+    GameTestAccess::setBoard(rig.game, stackPicture(0));
+    GameTestAccess::placePiece(rig.game, 6, {280, 292, 293, 294});
+    const GameState prepared = rig.state();
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.state() = prepared;
+        rig.game.Form_KeyDown(key::Down, 0);
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(SoftDropThatLands);
+
+void ClockTick(benchmark::State& st) {
+    Rig rig;
+    const auto before = testing::allocations();
+    for (auto _ : st) {
+        rig.game.Timer2_Timer();
+    }
+    checkAllocations(st, before);
+}
+BENCHMARK(ClockTick);
+
+} // namespace
+} // namespace stackfall::bench
+
+BENCHMARK_MAIN();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "WindowOps.h"
+
+namespace stackfall::bench {
+
+// A window that does no work, so the figures are the rules' own.
+class NullWindow final : public WindowOps {
+public:
+    void setCellFill(int, Rgb) override {}
+    void setCellOutline(int, Rgb) override {}
+    void setBorderFill(int, Rgb) override {}
+    void setPreviewFill(int, Rgb) override {}
+    void setLabelText(Label, std::string_view) override {}
+    void setPauseVisible(bool) override {}
+    void setTimerEnabled(Timer, bool) override {}
+    void setGravityPeriod(int) override {}
+    [[nodiscard]] int scrollValue() const override { return 1; }
+    void showWindow(Window) override {}
+    [[nodiscard]] Answer ask(const Question& question) override { return question.defaultButton; }
+    void endProgram() override {}
+    void setFocus(FocusTarget) override {}
+    void playSound(int) override {}
+};
+
+} // namespace stackfall::bench
