@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stackfall::testing {
 
@@ -31,10 +32,11 @@ inline const std::string EmptyField = fieldFromBottom({});
 
 // The picture with the given cells drawn as `c`.
 inline std::string withCells(std::string picture, std::initializer_list<int> cells, char c) {
+    std::vector<char> chars(picture.begin(), picture.end());
     for (const int cell : cells) {
-        picture.at(static_cast<std::size_t>((cell - 1) / 13 * 14 + (cell - 1) % 13)) = c;
+        chars.at(static_cast<std::size_t>((cell - 1) / 13 * 14 + (cell - 1) % 13)) = c;
     }
-    return picture;
+    return {chars.begin(), chars.end()};
 }
 
 class GameFixture : public ::testing::Test {
