@@ -1,0 +1,39 @@
+#pragma once
+
+#include "AudioOutput.h"
+
+#include <cstddef>
+#include <functional>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace stackfall {
+
+// Finds an embedded resource by type name and id; an empty span when there
+// is none. The bytes must stay valid for the duration of the call.
+using ResourceLookup = std::function<std::span<const std::byte>(std::string_view type, int id)>;
+
+// The sound module: plays the game's wave sounds, one at a time, and keeps
+// the image of the sound started last.
+class Module1 {
+public:
+    explicit Module1(ResourceLookup lookup) : lookup_(std::move(lookup)) {}
+
+    // Starts sound `id` (1 to 3) in place of any sound still playing and
+    // returns at once. Nothing is reported: without a device, or with an
+    // unknown id or a damaged image, there is simply no sound, and the next
+    // call tries again. Never lets queued window events run.
+    void PlaySoundRes(int id);
+
+    // The wave image of the sound started last.
+    [[nodiscard]] std::span<const std::byte> soundBuffer() const { return SoundBuffer; }
+
+private:
+    ResourceLookup lookup_;
+    std::vector<std::byte> SoundBuffer;
+    AudioOutput output_;
+};
+
+} // namespace stackfall

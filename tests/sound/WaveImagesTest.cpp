@@ -1,0 +1,150 @@
+// The three embedded sounds, byte for byte where their format is fixed: the
+// player and every wave reader the game may meet rely on these fields.
+#include "ResourceLookup.h"
+#include "RiffChunks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+
+namespace stackfall::testing {
+namespace {
+
+std::vector<std::string> idsOf(const std::vector<Chunk>& chunks) {
+    std::vector<std::string> ids;
+    for (const Chunk& chunk : chunks) {
+        ids.push_back(chunk.id);
+    }
+    return ids;
+}
+
+// A NUL-terminated, printable, non-empty text.
+void expectText(std::span<const std::byte> text, const std::string& what) {
+    ASSERT_GE(text.size(), 2U) << what;
+    EXPECT_EQ(text.back(), std::byte{0}) << what;
+    EXPECT_TRUE(std::all_of(text.begin(), text.end() - 1, [](std::byte b) {
+        return b >= std::byte{0x20} && b < std::byte{0x7F};
+    })) << what;
+}
+
+// "LIST" of form "INFO" holding text items, and "DISP" holding CF_TEXT.
+void expectTextChunks(const std::vector<Chunk>& chunks) {
+    const Chunk* list = findChunk(chunks, "LIST");
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(list->body.size(), 4U);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(list->body.data()), 4), "INFO");
+    std::size_t offset = 4;
+    std::vector<std::string> keys;
+    while (offset + 8 <= list->body.size()) {
+        keys.emplace_back(reinterpret_cast<const char*>(list->body.data() + offset), 4);
+        const std::size_t size = le32(list->body, offset + 4);
+        ASSERT_LE(offset + 8 + size, list->body.size()) << keys.back();
+        expectText(list->body.subspan(offset + 8, size), keys.back());
+        offset += 8 + size + (size & 1U);
+    }
+    EXPECT_EQ(offset, list->body.size());
+    EXPECT_NE(std::find(keys.begin(), keys.end(), "INAM"), keys.end());
+
+    const Chunk* disp = findChunk(chunks, "DISP");
+    ASSERT_NE(disp, nullptr);
+    EXPECT_EQ(le32(disp->body, 0), 1U); // CF_TEXT
+    expectText(disp->body.subspan(std::min<std::size_t>(4, disp->body.size())), "DISP");
+}
+
+struct PcmFormat {
+    std::uint16_t channels;
+    std::uint32_t rate;
+    std::uint16_t bits;
+};
+
+void expectPcmFormat(const Chunk& fmt, PcmFormat expected) {
+    const std::span<const std::byte> f = fmt.body;
+    const auto blockAlign = static_cast<std::uint16_t>(expected.channels * expected.bits / 8);
+    ASSERT_EQ(f.size(), 16U);
+    EXPECT_EQ(le16(f, 0), 1); // PCM
+    EXPECT_EQ(le16(f, 2), expected.channels);
+    EXPECT_EQ(le32(f, 4), expected.rate);
+    EXPECT_EQ(le32(f, 8), expected.rate * blockAlign);
+    EXPECT_EQ(le16(f, 12), blockAlign);
+    EXPECT_EQ(le16(f, 14), expected.bits);
+}
+
+TEST(WaveImagesTest, TypeMatchesWithoutCaseAndOnlyIdsOneToThreeExist) {
+    for (int id = 1; id <= 3; ++id) {
+        const auto upper = embeddedResource("SOUNDS", id);
+        const auto lower = embeddedResource("sounds", id);
+        ASSERT_FALSE(upper.empty()) << id;
+        EXPECT_EQ(upper.data(), lower.data()) << id;
+        EXPECT_EQ(upper.size(), lower.size()) << id;
+    }
+    EXPECT_TRUE(embeddedResource("sounds", 0).empty());
+    EXPECT_TRUE(embeddedResource("sounds", 4).empty());
+}
+
+TEST(WaveImagesTest, SettleSoundIsEightBitMonoPcm) {
+    const auto image = embeddedResource("sounds", 1);
+    const auto chunks = riffChunks(image);
+    EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "data"}));
+    EXPECT_EQ(image.size(), 2344U); // header, 2299 samples and a pad byte
+    const Chunk* fmt = findChunk(chunks, "fmt ");
+    const Chunk* data = findChunk(chunks, "data");
+    ASSERT_TRUE(fmt && data);
+    expectPcmFormat(*fmt, {1, 11025, 8});
+    EXPECT_EQ(data->body.size(), 2299U); // 0.21 s
+}
+
+TEST(WaveImagesTest, TurnSoundIsStereoMicrosoftAdpcmWithFactAndTextChunks) {
+    const auto image = embeddedResource("sounds", 2);
+    const auto chunks = riffChunks(image);
+    // The text chunks sit before "data", so a player has to step over them.
+    EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "fact", "LIST", "DISP", "data"}));
+    const Chunk* fmt = findChunk(chunks, "fmt ");
+    const Chunk* fact = findChunk(chunks, "fact");
+    const Chunk* data = findChunk(chunks, "data");
+    ASSERT_TRUE(fmt && fact && data);
+
+    const std::span<const std::byte> f = fmt->body;
+    ASSERT_EQ(f.size(), 50U);
+    EXPECT_EQ(le16(f, 0), 2); // Microsoft ADPCM
+    EXPECT_EQ(le16(f, 2), 2); // stereo
+    EXPECT_EQ(le32(f, 4), 22050U);
+    EXPECT_EQ(le32(f, 8), 22311U); // 22050 * 1024 / 1012
+    EXPECT_EQ(le16(f, 12), 1024);  // block align
+    EXPECT_EQ(le16(f, 14), 4);     // bits per sample
+    EXPECT_EQ(le16(f, 16), 32);    // extra bytes
+    // A block: a 7-byte header per channel, then 4-bit samples, and the two
+    // samples of the header.
+    EXPECT_EQ(le16(f, 18), 1012);
+    EXPECT_EQ((1024 - 7 * 2) * 8 / (4 * 2) + 2, 1012);
+    ASSERT_EQ(le16(f, 20), 7);
+    constexpr std::array<std::pair<int, int>, 7> standard{
+        {{256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}}};
+    for (std::size_t i = 0; i < standard.size(); ++i) {
+        EXPECT_EQ(static_cast<std::int16_t>(le16(f, 22 + 4 * i)), standard[i].first) << i;
+        EXPECT_EQ(static_cast<std::int16_t>(le16(f, 24 + 4 * i)), standard[i].second) << i;
+    }
+
+    ASSERT_EQ(fact->body.size(), 4U);
+    EXPECT_EQ(le32(fact->body, 0), 3987U);    // 0.18 s
+    EXPECT_EQ(data->body.size(), 4U * 1024U); // whole blocks: 4 * 1012 >= 3987 > 3 * 1012
+    expectTextChunks(chunks);
+}
+
+TEST(WaveImagesTest, RowsSoundIsSixteenBitMonoPcmWithTextChunks) {
+    const auto image = embeddedResource("sounds", 3);
+    const auto chunks = riffChunks(image);
+    // Here the text chunks follow "data".
+    EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "data", "LIST", "DISP"}));
+    const Chunk* fmt = findChunk(chunks, "fmt ");
+    const Chunk* data = findChunk(chunks, "data");
+    ASSERT_TRUE(fmt && data);
+    expectPcmFormat(*fmt, {1, 22050, 16});
+    EXPECT_EQ(data->body.size(), 1862U * 2U); // 0.084 s
+    expectTextChunks(chunks);
+}
+
+} // namespace
+} // namespace stackfall::testing
