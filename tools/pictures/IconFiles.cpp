@@ -27,6 +27,28 @@ std::uint32_t length(const QByteArray& bytes) {
     return static_cast<std::uint32_t>(bytes.size());
 }
 
+// The icns entry type that holds a PNG of `size` pixels, or empty if none does.
+QByteArray icnsType(int size) {
+    switch (size) {
+    case 16:
+        return "icp4";
+    case 32:
+        return "icp5";
+    case 64:
+        return "icp6";
+    case 128:
+        return "ic07";
+    case 256:
+        return "ic08";
+    case 512:
+        return "ic09";
+    case 1024:
+        return "ic10";
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 QByteArray icoContainer(std::span<const IconEntry> entries) {
@@ -58,27 +80,6 @@ QByteArray icoContainer(std::span<const IconEntry> entries) {
         out.append(entry.png);
     }
     return out;
-}
-
-QByteArray icnsType(int size) {
-    switch (size) {
-    case 16:
-        return "icp4";
-    case 32:
-        return "icp5";
-    case 64:
-        return "icp6";
-    case 128:
-        return "ic07";
-    case 256:
-        return "ic08";
-    case 512:
-        return "ic09";
-    case 1024:
-        return "ic10";
-    default:
-        return {};
-    }
 }
 
 QByteArray icnsContainer(std::span<const IconEntry> entries) {

@@ -19,7 +19,4 @@ struct IconEntry {
 // 16, 32, 64, 128, 256, 512 and 1024.
 [[nodiscard]] QByteArray icnsContainer(std::span<const IconEntry> entries);
 
-// The icns entry type that holds a PNG of `size` pixels, or empty if none does.
-[[nodiscard]] QByteArray icnsType(int size);
-
 } // namespace stackfall::pictures

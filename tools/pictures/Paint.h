@@ -19,7 +19,6 @@ inline constexpr QColor Navy(0, 0, 128);
 inline constexpr QColor Blue(0, 0, 255);
 inline constexpr QColor DarkBlue(0, 0, 192);
 inline constexpr QColor Midnight(0, 0, 72);
-inline constexpr QColor Sky(214, 224, 255);
 inline constexpr QColor Ice(238, 242, 255);
 inline constexpr QColor Gold(255, 204, 0);
 inline constexpr QColor Ember(255, 112, 32);

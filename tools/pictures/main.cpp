@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -33,12 +34,17 @@ int main(int argc, char** argv) {
     }
 
     stackfall::pictures::Output out(dir);
-    stackfall::pictures::writeIcons(out);
-    stackfall::pictures::writeButtons(out);
-    stackfall::pictures::writePauseBanner(out);
-    stackfall::pictures::writePanel(out);
-    stackfall::pictures::writeGameOver(out);
-    stackfall::pictures::writeCredits(out);
+    try {
+        stackfall::pictures::writeIcons(out);
+        stackfall::pictures::writeButtons(out);
+        stackfall::pictures::writePauseBanner(out);
+        stackfall::pictures::writePanel(out);
+        stackfall::pictures::writeGameOver(out);
+        stackfall::pictures::writeCredits(out);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_pictures: %s\n", error.what());
+        return 1;
+    }
     if (!out.ok()) {
         return 1;
     }
