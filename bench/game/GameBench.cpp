@@ -12,6 +12,7 @@
 #include <string>
 
 namespace stackfall::bench {
+using testing::NullWindow;
 namespace {
 
 class Rig {

@@ -31,7 +31,7 @@ inline std::string fieldFromBottom(std::initializer_list<std::string_view> rows)
 inline const std::string EmptyField = fieldFromBottom({});
 
 // The picture with the given cells drawn as `c`.
-inline std::string withCells(std::string picture, std::initializer_list<int> cells, char c) {
+inline std::string withCells(std::string picture, const std::vector<int>& cells, char c) {
     std::vector<char> chars(picture.begin(), picture.end());
     for (const int cell : cells) {
         chars.at(static_cast<std::size_t>((cell - 1) / 13 * 14 + (cell - 1) % 13)) = c;

@@ -1,4 +1,8 @@
+#include "Autoplayer.h"
 #include "GameFixture.h"
+
+#include <cstdio>
+#include <random>
 
 namespace stackfall::testing {
 namespace {
@@ -28,6 +32,126 @@ TEST(SelfPlayTest, AThousandGamesOfGravityKeepEveryInvariant) {
     }
     EXPECT_EQ(window.gameOverShown, 1000);
     EXPECT_GT(checker.landings(), 1000 * 5);
+}
+
+} // namespace
+} // namespace stackfall::testing
+
+namespace stackfall::testing {
+namespace {
+
+// Whole games with a player who presses random keys through every control,
+// turns the level and answers the restart question at random between ticks.
+TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
+    FakeWindow window;
+    window.record = false;
+    SeededRandom random(7);
+    Game game(window, random);
+    InvariantChecker checker;
+    std::mt19937 player(99);
+    const auto roll = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(player); };
+    window.answer = [&](const Question& q) {
+        if (q.buttons == Buttons::OkCancel) {
+            return Answer::Cancel;
+        }
+        return roll(4) == 0 ? Answer::Yes : Answer::No;
+    };
+    using Handler = void (Game::*)(std::int16_t, std::int16_t);
+    const std::array<Handler, 5> handlers{&Game::Form_KeyDown, &Game::Picture1_KeyDown,
+                                          &Game::Picture2_KeyDown, &Game::Text1_KeyDown,
+                                          &Game::VScroll1_KeyDown};
+    const std::array<std::int16_t, 9> keys{37, 38, 39, 40, 114, 65, 113, 115, 0};
+    game.Form_Load();
+
+    // The player mostly follows a plan for each piece, so that rows fill and
+    // are removed, and now and then presses something else.
+    Plan plan;
+    std::int64_t landingsSeen = 0;
+    std::int64_t gamesSeen = 0;
+    int ended = 0;
+    std::int64_t events = 0;
+    const auto check = [&](const char* what) {
+        const std::string broken = checker.after(game.state(), window);
+        ++events;
+        if (!broken.empty()) {
+            ADD_FAILURE() << what << " after " << events << " events: " << broken << "\n"
+                          << boardPicture(game.state());
+            return false;
+        }
+        return true;
+    };
+    while (ended < 1000) {
+        checker.before(game.state(), window);
+        const bool wasOver = game.state().GameOver;
+        switch (roll(10)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {
+            const auto handler = handlers[static_cast<std::size_t>(roll(5))];
+            const auto landingsNow = window.soundCount[1] + window.soundCount[3];
+            if (landingsNow != landingsSeen || window.scoreZeroWrites != gamesSeen) {
+                landingsSeen = landingsNow;
+                gamesSeen = window.scoreZeroWrites;
+                plan = choosePlan(game.state());
+            }
+            // Mostly the arrows; F3 rarely, so that games keep moving.
+            auto k = keys[static_cast<std::size_t>(roll(9))];
+            if (k == 114 && roll(4) != 0) {
+                k = 40;
+            }
+            if (roll(8) != 0) {
+                if (plan.turns > 0) {
+                    k = 38;
+                    --plan.turns;
+                } else if (plan.shift != 0) {
+                    k = plan.shift < 0 ? 37 : 39;
+                    plan.shift += plan.shift < 0 ? 1 : -1;
+                } else {
+                    k = 40;
+                }
+            }
+            (game.*handler)(k, static_cast<std::int16_t>(roll(8)));
+            break;
+        }
+        case 4:
+            if (roll(20) == 0) {
+                window.scroll = 1 + roll(3);
+                game.VScroll1_Change();
+            } else {
+                game.Timer2_Timer();
+            }
+            break;
+        case 5:
+            if (roll(30) == 0) {
+                game.Image2_Click();
+            } else if (game.state().Paused) {
+                game.Form_KeyDown(114, 0);
+            }
+            break;
+        default:
+            // Ticks arrive only while the gravity timer runs.
+            if (window.gravityEnabled) {
+                game.Timer1_Timer();
+            } else if (game.state().GameOver) {
+                game.Image2_Click();
+            }
+            break;
+        }
+        if (!check("event")) {
+            return;
+        }
+        if (!wasOver && game.state().GameOver) {
+            ++ended;
+        }
+    }
+    EXPECT_EQ(window.gameOverShown, 1000);
+    EXPECT_GT(window.soundCount[2], 1000);
+    EXPECT_GT(window.soundCount[3], 100);
+    std::printf("%lld landings, %lld with rows removed, %lld turns\n",
+                static_cast<long long>(window.soundCount[1] + window.soundCount[3]),
+                static_cast<long long>(window.soundCount[3]),
+                static_cast<long long>(window.soundCount[2]));
 }
 
 } // namespace

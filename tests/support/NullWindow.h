@@ -2,7 +2,7 @@
 
 #include "WindowOps.h"
 
-namespace stackfall::bench {
+namespace stackfall::testing {
 
 // A window that does no work, so the figures are the rules' own.
 class NullWindow final : public WindowOps {
@@ -23,4 +23,4 @@ public:
     void playSound(int) override {}
 };
 
-} // namespace stackfall::bench
+} // namespace stackfall::testing

@@ -1,0 +1,232 @@
+#include "Events.h"
+
+#include "KeyCode.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+namespace stackfall::fuzz {
+
+namespace {
+
+constexpr std::array<std::int16_t, 5> GameKeys{key::Left, key::Up, key::Right, key::Down, key::F3};
+constexpr std::array<std::int16_t, 4> Shifts{0, 1, 2, 4}; // none, Shift, Ctrl, Alt
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// Values a faulty generator could hand out, near and beyond the edges of [0, 1).
+constexpr std::array<double, 16> OddValues{
+    -0.0,
+    0.0,
+    -1e-300,
+    std::numeric_limits<double>::denorm_min(),
+    -1.0,
+    2.0,
+    std::numeric_limits<double>::max(),
+    std::numeric_limits<double>::lowest(),
+    1.0 / 9.0,
+    8.0 / 9.0,
+    0.5,
+    -NaN,
+    9.0,
+    1e-17,
+    1.0 - 1e-16,
+    std::numeric_limits<double>::min(),
+};
+
+Answer readAnswer(int kind, ByteReader& in) {
+    switch (kind) {
+    case 1:
+        return Answer::Yes;
+    case 2:
+        return Answer::No;
+    case 3:
+        return Answer::Ok;
+    case 4:
+        return Answer::Cancel;
+    case 5:
+        return static_cast<Answer>(0);
+    case 6:
+        return static_cast<Answer>(3);
+    default:
+        return static_cast<Answer>(static_cast<std::int32_t>(in.u32()));
+    }
+}
+
+Event readQuestionClick(EventKind kind, std::uint8_t b, ByteReader& in) {
+    Event e{.kind = kind};
+    const int answer = b & 7;
+    e.defaultAnswer = answer == 0;
+    if (!e.defaultAnswer) {
+        e.answer = readAnswer(answer, in);
+    }
+    if ((b & 8) != 0) {
+        e.nested = in.byte() % 8 + 1;
+    }
+    return e;
+}
+
+double readValue(int kind, ByteReader& in) {
+    if (kind <= 8) {
+        return (kind + 0.5) / 9.0;
+    }
+    switch (kind) {
+    case 9:
+        return NaN;
+    case 10:
+        return Inf;
+    case 11:
+        return -Inf;
+    case 12:
+        return 1.0;
+    case 13:
+        return std::nextafter(1.0, 0.0);
+    case 14:
+        return OddValues[in.byte() % OddValues.size()];
+    default:
+        return std::bit_cast<double>(in.u64());
+    }
+}
+
+const char* targetName(KeyTarget target) {
+    switch (target) {
+    case KeyTarget::Form:
+        return "Form_KeyDown";
+    case KeyTarget::Picture1:
+        return "Picture1_KeyDown";
+    case KeyTarget::Picture2:
+        return "Picture2_KeyDown";
+    case KeyTarget::Text1:
+        return "Text1_KeyDown";
+    case KeyTarget::VScroll1:
+        return "VScroll1_KeyDown";
+    }
+    return "?";
+}
+
+} // namespace
+
+std::uint16_t ByteReader::u16() {
+    const auto low = byte();
+    return static_cast<std::uint16_t>(low | byte() << 8);
+}
+
+std::uint32_t ByteReader::u32() {
+    const std::uint32_t low = u16();
+    return low | std::uint32_t{u16()} << 16;
+}
+
+std::uint64_t ByteReader::u64() {
+    const std::uint64_t low = u32();
+    return low | std::uint64_t{u32()} << 32;
+}
+
+int readScroll(std::uint8_t b, ByteReader& in) {
+    constexpr std::array<int, 7> Values{1, 2, 3, 0, 4, -1, std::numeric_limits<int>::min()};
+    const std::size_t kind = b & 7u;
+    return kind < Values.size() ? Values[kind] : static_cast<std::int32_t>(in.u32());
+}
+
+Event readEvent(ByteReader& in) {
+    const std::uint8_t b = in.byte();
+    if (b < 0x60) {
+        return {.kind = EventKind::Key,
+                .target = static_cast<KeyTarget>(b / 5 % 5),
+                .key = GameKeys[b % 5u],
+                .shift = Shifts[b / 25u]};
+    }
+    if (b < 0x70) {
+        Event e{.kind = EventKind::Key, .target = static_cast<KeyTarget>(b % 5)};
+        e.key = static_cast<std::int16_t>(in.u16());
+        e.shift = static_cast<std::int16_t>(in.u16());
+        return e;
+    }
+    if (b < 0x90) {
+        return {.kind = EventKind::GravityTick};
+    }
+    if (b < 0xA0) {
+        return {.kind = EventKind::GravityTick, .repeat = 2 + 2 * (b & 15)};
+    }
+    if (b < 0xA8) {
+        return {.kind = EventKind::ClockTick};
+    }
+    if (b < 0xB0) {
+        return {.kind = EventKind::ClockTick, .repeat = 16 * (1 + in.byte())};
+    }
+    if (b < 0xC0) {
+        return readQuestionClick(EventKind::Start, b, in);
+    }
+    if (b < 0xD0) {
+        return readQuestionClick(EventKind::Exit, b, in);
+    }
+    if (b < 0xD4) {
+        return {.kind = EventKind::About};
+    }
+    if (b < 0xD8) {
+        return {.kind = EventKind::DropPiece};
+    }
+    if (b < 0xE0) {
+        return {.kind = EventKind::Level, .scroll = readScroll(b, in)};
+    }
+    if (b < 0xF0) {
+        return {.kind = EventKind::Value, .value = readValue(b & 15, in)};
+    }
+    return {.kind = EventKind::SlipIn};
+}
+
+std::string describe(const Event& e) {
+    std::ostringstream out;
+    auto question = [&](const char* click) {
+        out << click << " answered ";
+        if (e.defaultAnswer) {
+            out << "with the default button";
+        } else {
+            out << static_cast<int>(e.answer);
+        }
+        if (e.nested > 0) {
+            out << " after " << e.nested << " events";
+        }
+    };
+    switch (e.kind) {
+    case EventKind::Key:
+        out << targetName(e.target) << "(" << e.key << ", " << e.shift << ")";
+        break;
+    case EventKind::GravityTick:
+        out << "Timer1_Timer";
+        break;
+    case EventKind::ClockTick:
+        out << "Timer2_Timer";
+        break;
+    case EventKind::DropPiece:
+        out << "Timer1_Timer until a landing";
+        break;
+    case EventKind::Start:
+        question("Image2_Click");
+        break;
+    case EventKind::About:
+        out << "Image3_Click";
+        break;
+    case EventKind::Exit:
+        question("Image4_Click");
+        break;
+    case EventKind::Level:
+        out << "VScroll1_Change to " << e.scroll;
+        break;
+    case EventKind::Value:
+        out << "generator value " << e.value;
+        break;
+    case EventKind::SlipIn:
+        out << "hold the next event for a sound";
+        break;
+    }
+    if (e.repeat > 1) {
+        out << " x" << e.repeat;
+    }
+    return out.str();
+}
+
+} // namespace stackfall::fuzz

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "WindowOps.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace stackfall::fuzz {
+
+// Reads the fuzzer's bytes front to back; past the end every read gives 0.
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    [[nodiscard]] bool empty() const { return at_ >= bytes_.size(); }
+    [[nodiscard]] std::uint8_t byte() { return empty() ? 0 : bytes_[at_++]; }
+    [[nodiscard]] std::uint16_t u16();
+    [[nodiscard]] std::uint32_t u32();
+    [[nodiscard]] std::uint64_t u64();
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t at_ = 0;
+};
+
+enum class EventKind {
+    Key,         // one of the five key handlers
+    GravityTick, // Timer1_Timer, `repeat` times
+    ClockTick,   // Timer2_Timer, `repeat` times
+    DropPiece,   // gravity ticks until the piece lands or the game ends
+    Start,       // Image2_Click
+    About,       // Image3_Click
+    Exit,        // Image4_Click
+    Level,       // the scroll bar moves to `scroll`, then VScroll1_Change
+    Value,       // `value` is queued for the generator
+    SlipIn,      // the next event waits for the next sound and is sent inside it
+};
+
+enum class KeyTarget { Form, Picture1, Picture2, Text1, VScroll1 };
+
+struct Event {
+    EventKind kind = EventKind::GravityTick;
+    KeyTarget target = KeyTarget::Form;
+    std::int16_t key = 0;
+    std::int16_t shift = 0;
+    int repeat = 1;
+    // The player's answer to the question of Start or Exit; the box's own
+    // default button when `defaultAnswer` is set.
+    bool defaultAnswer = true;
+    Answer answer = Answer::Ok;
+    // Events read and sent while that question is open.
+    int nested = 0;
+    int scroll = 1;
+    double value = 0.0;
+};
+
+// How the bytes become events. One byte chooses the event; a few events read
+// more bytes:
+//   00-5F  a game key: key (Left Up Right Down F3) = b % 5,
+//          handler = b / 5 % 5, shift = {0, 1, 2, 4}[b / 25]
+//   60-6F  any key: handler = b % 5, then key and shift as 16-bit values
+//   70-8F  one gravity tick          90-9F  2 + 2 x (b & 15) gravity ticks
+//   A0-A7  one clock tick            A8-AF  16 x (1 + next byte) clock ticks
+//   B0-BF  Start, C0-CF  Exit: answer = b & 7 (default button, Yes, No, OK,
+//          Cancel, 0, 3, a 32-bit value); with b & 8, the next byte % 8 + 1
+//          events are sent while the question is open
+//   D0-D3  About                     D4-D7  gravity ticks until a landing
+//   D8-DF  level change to {1, 2, 3, 0, 4, -1, INT_MIN, a 32-bit value}[b & 7]
+//   E0-EF  a generator value: (b & 15) 0-8 the middle of that ninth, then NaN,
+//          +inf, -inf, 1, the largest value below 1, one of a list of odd
+//          values chosen by the next byte, the next 8 bytes as a double
+//   F0-FF  the next event is held back and sent inside the next sound
+[[nodiscard]] Event readEvent(ByteReader& in);
+
+// The scroll bar's value at load, from the first byte: as for D8-DF.
+[[nodiscard]] int readScroll(std::uint8_t b, ByteReader& in);
+
+[[nodiscard]] std::string describe(const Event& event);
+
+} // namespace stackfall::fuzz

@@ -1,0 +1,188 @@
+#include "GameFixture.h"
+#include "KeyCode.h"
+
+namespace stackfall::testing {
+namespace {
+
+class GameControlTest : public GameFixture {
+protected:
+    // The answer the player gives to the next question.
+    void answerWith(Answer a) {
+        window.answer = [a](const Question&) { return a; };
+    }
+};
+
+TEST_F(GameControlTest, TheFirstStartNeedsNoQuestionAndRunsTheStepsInOrder) {
+    random = ScriptedRandom::ofTypes({2, 9});
+    game.Form_Load();
+    const auto before = mark();
+    const int reseedsBefore = random.reseeds;
+    game.Image2_Click();
+    EXPECT_TRUE(window.questions.empty());
+    const auto calls = window.since(before);
+
+    // 299 white cells in ascending order, the score, the pause picture, the
+    // piece, the preview, then gravity and clock on.
+    ASSERT_GT(calls.size(), 299u);
+    for (int cell = 1; cell <= 299; ++cell) {
+        EXPECT_EQ(calls[static_cast<std::size_t>(cell - 1)],
+                  (Call{Op::CellFill, cell, colour::EmptyCell}));
+    }
+    EXPECT_EQ(calls[299], (Call{Op::LabelText, static_cast<int>(Label::Score), 0, " 0"}));
+    EXPECT_EQ(calls[300], (Call{Op::PauseVisible, 0, 0}));
+    EXPECT_EQ(calls[301], (Call{Op::CellFill, 6, colour::FallingBlock}));
+    EXPECT_EQ(calls[calls.size() - 2],
+              (Call{Op::TimerEnabled, static_cast<int>(Timer::Gravity), 1}));
+    EXPECT_EQ(calls.back(), (Call{Op::TimerEnabled, static_cast<int>(Timer::Clock), 1}));
+    EXPECT_EQ(window.count(Op::LabelText, before), 1u); // the clock label is left alone
+    EXPECT_EQ(random.reseeds - reseedsBefore, 2);
+    EXPECT_EQ(game.state().CurrentType, 2);
+    EXPECT_EQ(game.state().NextType, 9);
+    EXPECT_FALSE(game.state().GameOver);
+    expectInvariants();
+}
+
+TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
+    start({6, 8, 8});
+    game.Timer1_Timer();
+    game.Timer2_Timer();
+    const std::string running = board();
+    answerWith(Answer::No);
+    const auto before = mark();
+    game.Image2_Click();
+
+    ASSERT_EQ(window.questions.size(), 1u);
+    const Question& q = window.questions[0];
+    EXPECT_EQ(q.text, "Hey baby ngepret, are you sure to restart the game ??");
+    EXPECT_EQ(q.title, "God Warning !!!");
+    EXPECT_EQ(q.buttons, Buttons::YesNo);
+    EXPECT_EQ(q.defaultButton, Answer::Yes);
+    EXPECT_EQ(window.since(before).size(), 1u); // only the question
+    EXPECT_EQ(board(), running);
+    EXPECT_TRUE(window.gravityEnabled);
+    EXPECT_EQ(window.timeText, "00:00:01");
+
+    // A paused game stays paused on No, and starts afresh unpaused on Yes.
+    game.Form_KeyDown(key::F3, 0);
+    game.Image2_Click();
+    EXPECT_TRUE(game.state().Paused);
+    EXPECT_TRUE(window.pauseVisible);
+    answerWith(Answer::Yes);
+    game.Image2_Click();
+    EXPECT_FALSE(game.state().Paused);
+    EXPECT_FALSE(window.pauseVisible);
+    EXPECT_TRUE(window.gravityEnabled);
+    EXPECT_EQ(board(), withCells(EmptyField, {7}, 'o'));
+    EXPECT_EQ(window.scoreText, " 0");
+    expectInvariants();
+}
+
+TEST_F(GameControlTest, RestartKeepsTheLevelAndTheOldTimeUntilTheNextTick) {
+    start({6, 8, 8, 8});
+    window.scroll = 2;
+    game.VScroll1_Change();
+    for (int i = 0; i < 75; ++i) {
+        game.Timer2_Timer();
+    }
+    EXPECT_EQ(window.timeText, "00:01:15");
+    answerWith(Answer::Yes);
+    game.Image2_Click();
+    EXPECT_EQ(window.timeText, "00:01:15");
+    EXPECT_EQ(game.state().Seconds, 0);
+    EXPECT_EQ(game.state().Minutes, 0);
+    EXPECT_EQ(game.state().Level, 2);
+    EXPECT_EQ(window.gravityPeriod, 150);
+    EXPECT_EQ(window.levelText, "Mid");
+    game.Timer2_Timer();
+    EXPECT_EQ(window.timeText, "00:00:01");
+}
+
+TEST_F(GameControlTest, TheGameGoesOnBehindAQuestion) {
+    start({6, 8, 8});
+    window.answer = [this](const Question& q) {
+        game.Timer1_Timer();
+        game.Timer2_Timer();
+        return q.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    };
+    game.Image2_Click();
+    EXPECT_EQ(pieceCells(), (std::array{20, 32, 33, 34}));
+    EXPECT_EQ(window.timeText, "00:00:01");
+    game.Image4_Click();
+    EXPECT_EQ(pieceCells(), (std::array{33, 45, 46, 47}));
+    EXPECT_EQ(window.timeText, "00:00:02");
+    EXPECT_FALSE(window.ended);
+    expectInvariants();
+}
+
+TEST_F(GameControlTest, AboutBoxChangesNothing) {
+    start({6, 8, 8});
+    game.Form_KeyDown(key::F3, 0);
+    const std::string before = board();
+    const auto from = mark();
+    game.Image3_Click();
+    game.Image3_Click();
+    EXPECT_EQ(window.since(from),
+              (std::vector<Call>{{Op::ShowWindow, static_cast<int>(Window::About)},
+                                 {Op::ShowWindow, static_cast<int>(Window::About)}}));
+    EXPECT_TRUE(game.state().Paused);
+    EXPECT_EQ(board(), before);
+}
+
+TEST_F(GameControlTest, ExitAsksAndOkEndsTheProgramInEveryState) {
+    for (const int state : {0, 1, 2, 3}) { // no game, running, paused, over
+        FakeWindow w;
+        auto r = ScriptedRandom::ofTypes({8, 8});
+        Game g(w, r);
+        g.Form_Load();
+        if (state >= 1) {
+            g.Image2_Click();
+        }
+        if (state == 2) {
+            g.Form_KeyDown(key::F3, 0);
+        }
+        if (state == 3) {
+            GameTestAccess::setCell(g, 20, Cell::Settled);
+            g.Timer1_Timer();
+            ASSERT_TRUE(g.state().GameOver);
+        }
+        w.answer = [](const Question&) { return Answer::Cancel; };
+        const auto before = w.calls.size();
+        g.Image4_Click();
+        ASSERT_EQ(w.questions.size(), 1u);
+        EXPECT_EQ(w.questions[0].text, "Do you want go to the god side ??");
+        EXPECT_EQ(w.questions[0].title, "What's up, Zolbert !!");
+        EXPECT_EQ(w.questions[0].buttons, Buttons::OkCancel);
+        EXPECT_EQ(w.questions[0].defaultButton, Answer::Ok);
+        EXPECT_EQ(w.since(before).size(), 1u) << "Cancel changes nothing";
+        EXPECT_FALSE(g.ended());
+
+        w.answer = [](const Question&) { return Answer::Ok; };
+        g.Image4_Click();
+        EXPECT_TRUE(w.ended);
+        EXPECT_TRUE(g.ended());
+        // Nothing is handled after the end.
+        const auto after = w.calls.size();
+        g.Timer1_Timer();
+        g.Timer2_Timer();
+        g.Form_KeyDown(key::F3, 0);
+        g.Form_KeyDown(key::Down, 0);
+        g.Image2_Click();
+        g.Image3_Click();
+        g.Image4_Click();
+        g.VScroll1_Change();
+        EXPECT_EQ(w.calls.size(), after) << "state " << state;
+    }
+}
+
+TEST_F(GameControlTest, AnUnexpectedAnswerIsTakenAsNo) {
+    start({6, 8, 8});
+    const std::string before = board();
+    window.answer = [](const Question&) { return static_cast<Answer>(42); };
+    game.Image2_Click();
+    game.Image4_Click();
+    EXPECT_EQ(board(), before);
+    EXPECT_FALSE(window.ended);
+}
+
+} // namespace
+} // namespace stackfall::testing

@@ -1,0 +1,47 @@
+// The rules never touch the heap once loaded: a whole game of keys, ticks,
+// landings, row removals and restarts makes no allocation.
+#include "AllocationCounter.h"
+#include "Game.h"
+#include "NullWindow.h"
+#include "Randoms.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+
+namespace stackfall::testing {
+namespace {
+
+TEST(NoAllocationTest, PlayingMakesNoHeapAllocation) {
+    NullWindow window;
+    SeededRandom random(3);
+    Game game(window, random);
+    game.Form_Load();
+    std::uint32_t lcg = 12345;
+    const std::array<std::int16_t, 6> keys{37, 38, 39, 40, 38, 40};
+
+    const auto before = allocations();
+    int games = 0;
+    for (int event = 0; event < 200000; ++event) {
+        lcg = lcg * 1664525u + 1013904223u;
+        const auto pick = lcg >> 24;
+        if (game.state().GameOver) {
+            game.Image2_Click();
+            ++games;
+        } else if (pick % 3 == 0) {
+            game.Form_KeyDown(keys[pick % keys.size()], 0);
+        } else if (pick % 7 == 1) {
+            game.Timer2_Timer();
+        } else {
+            game.Timer1_Timer();
+        }
+    }
+    game.VScroll1_Change();
+    game.Image3_Click();
+    EXPECT_EQ(allocations() - before, 0u);
+    EXPECT_GT(games, 10);
+}
+
+} // namespace
+} // namespace stackfall::testing

@@ -1,0 +1,97 @@
+#include "Autoplayer.h"
+
+#include "Game.h"
+#include "GameTestAccess.h"
+#include "KeyCode.h"
+#include "Randoms.h"
+#include "WindowOps.h"
+
+#include <array>
+#include <limits>
+
+namespace stackfall::testing {
+namespace {
+
+// Counts landings (a landing plays sound 1 or 3) and does nothing else.
+class LandingCounter final : public WindowOps {
+public:
+    void setCellFill(int, Rgb) override {}
+    void setCellOutline(int, Rgb) override {}
+    void setBorderFill(int, Rgb) override {}
+    void setPreviewFill(int, Rgb) override {}
+    void setLabelText(Label, std::string_view) override {}
+    void setPauseVisible(bool) override {}
+    void setTimerEnabled(Timer, bool) override {}
+    void setGravityPeriod(int) override {}
+    [[nodiscard]] int scrollValue() const override { return 1; }
+    void showWindow(Window) override {}
+    [[nodiscard]] Answer ask(const Question& q) override { return q.defaultButton; }
+    void endProgram() override {}
+    void setFocus(FocusTarget) override {}
+    void playSound(int id) override { landings += id == 2 ? 0 : 1; }
+
+    int landings = 0;
+};
+
+double evaluate(const GameState& s, std::int64_t rowsRemoved) {
+    int holes = 0;
+    int heights = 0;
+    int bumps = 0;
+    int previous = -1;
+    for (int column = 1; column <= field::Columns; ++column) {
+        int height = 0;
+        for (int row = 1; row <= field::Rows; ++row) {
+            const Cell c = s.CellState(field::cellAt(row, column));
+            if (c == Cell::Settled && height == 0) {
+                height = field::Rows - row + 1;
+            } else if (c != Cell::Settled && height != 0) {
+                ++holes;
+            }
+        }
+        heights += height;
+        if (previous >= 0) {
+            bumps += height > previous ? height - previous : previous - height;
+        }
+        previous = height;
+    }
+    return 0.76 * static_cast<double>(rowsRemoved) - 0.51 * heights - 0.36 * holes - 0.18 * bumps;
+}
+
+} // namespace
+
+Plan choosePlan(const GameState& state) {
+    LandingCounter window;
+    SeededRandom random(1);
+    Game sim(window, random);
+    Plan best;
+    double bestValue = std::numeric_limits<double>::lowest();
+    for (int turns = 0; turns < 4; ++turns) {
+        for (int shift = -6; shift <= 6; ++shift) {
+            auto& s = GameTestAccess::state(sim);
+            s = state;
+            s.Paused = false;
+            if (s.GameOver) {
+                return best;
+            }
+            for (int i = 0; i < turns; ++i) {
+                sim.Form_KeyDown(key::Up, 0);
+            }
+            for (int i = 0; i < (shift < 0 ? -shift : shift); ++i) {
+                sim.Form_KeyDown(shift < 0 ? key::Left : key::Right, 0);
+            }
+            const int landed = window.landings;
+            for (int step = 0; step < field::Rows + 1 && window.landings == landed; ++step) {
+                sim.Form_KeyDown(key::Down, 0);
+            }
+            // The next piece has entered by now; only the settled cells count.
+            const double value = evaluate(s, (s.Score - state.Score) / 10) - (s.GameOver ? 1e6 : 0);
+            if (value > bestValue) {
+                bestValue = value;
+                best = {turns, shift};
+            }
+        }
+    }
+    return best;
+}
+
+} // namespace stackfall::testing
