@@ -12,7 +12,8 @@ std::span<const std::byte> embeddedResource(std::string_view type, int id) {
         return {};
     }
     const QResource resource(QStringLiteral(":/%1/%2.wav").arg(folder).arg(id));
-    if (!resource.isValid() || resource.isCompressed() || resource.data() == nullptr) {
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.data() == nullptr) {
         return {};
     }
     return {reinterpret_cast<const std::byte*>(resource.data()),
