@@ -1,0 +1,82 @@
+#include "DisplayCheck.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace stackfall {
+
+namespace {
+
+// A message handler is a plain function, so what it needs lives here.
+struct Startup {
+    QtMessageHandler previous = nullptr;
+    bool holding = false;
+    QList<std::pair<QtMsgType, QString>> held;
+};
+
+Startup& startup() {
+    static Startup s;
+    return s;
+}
+
+[[noreturn]] void noDisplay() {
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty()) {
+        std::fputs("stackfall: cannot open a display (DISPLAY is not set)\n", stderr);
+    } else {
+        std::fprintf(stderr, "stackfall: cannot open the display %s\n", display.constData());
+    }
+    std::_Exit(1);
+}
+
+void holdBack(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        noDisplay();
+    }
+    startup().held.append({type, message});
+}
+
+// With the X platform (the default here) and no display named at all, say
+// so before Qt tries.
+bool surelyNoDisplay() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = platform.isEmpty() || platform.startsWith("xcb");
+    return x11 && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+DisplayCheck::DisplayCheck() {
+    if (surelyNoDisplay()) {
+        noDisplay();
+    }
+    startup().holding = true;
+    startup().previous = qInstallMessageHandler(holdBack);
+}
+
+void DisplayCheck::started() {
+    Startup& s = startup();
+    if (!s.holding) {
+        return;
+    }
+    s.holding = false;
+    qInstallMessageHandler(s.previous);
+    const QMessageLogContext context;
+    for (const auto& [type, message] : std::as_const(s.held)) {
+        qt_message_output(type, context, message);
+    }
+    s.held.clear();
+}
+
+DisplayCheck::~DisplayCheck() {
+    started();
+}
+
+} // namespace stackfall

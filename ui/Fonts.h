@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace stackfall {
+
+// The window's fonts were chosen in points on a 96-dpi screen. They are given
+// here in pixels so that the layout, which is in pixels, holds on any screen.
+// "MS Sans Serif" is asked for first; any sans-serif face stands in for it.
+[[nodiscard]] QFont designFont(double points, bool bold);
+
+// The stand-in face runs wider than the one the window was designed with.
+// Narrows `font` just enough for `caption` to take no more than the
+// `designWidth` its label had, so the side panel keeps its arrangement.
+[[nodiscard]] QFont fitted(QFont font, const QString& caption, int designWidth);
+
+} // namespace stackfall

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QRect>
+
+// Where everything on the main window sits, in logical pixels of the client
+// area. The window was designed in twips at 15 to the pixel; these are the
+// same rectangles divided by 15.
+namespace stackfall::layout {
+
+inline constexpr QSize ClientSize{485, 424};
+
+// Cells, preview cells and border squares are 17-px squares on a 16-px pitch,
+// so neighbours overlap by one pixel and share their outline.
+inline constexpr int SquareSide = 17;
+inline constexpr int SquarePitch = 16;
+
+inline constexpr int CellColumns = 13;
+inline constexpr int CellCount = 299;
+inline constexpr int PreviewColumns = 4;
+inline constexpr int PreviewCount = 12;
+inline constexpr int RingSegments = 76;
+
+// Box(n), n = 1 to 299, row by row from the top left.
+[[nodiscard]] constexpr QRect cellRect(int n) {
+    const int c = (n - 1) % CellColumns;
+    const int r = (n - 1) / CellColumns;
+    return {24 + SquarePitch * c, 24 + SquarePitch * r, SquareSide, SquareSide};
+}
+
+// Box2(i), i = 1 to 12: a 4-by-3 grid, row by row.
+[[nodiscard]] constexpr QRect previewRect(int i) {
+    const int c = (i - 1) % PreviewColumns;
+    const int r = (i - 1) / PreviewColumns;
+    return {304 + SquarePitch * c, 56 + SquarePitch * r, SquareSide, SquareSide};
+}
+
+// pinggir(i), i = 0 to 75, on a 15-by-25 ring around the cells: the left
+// column top to bottom, the right column top to bottom, then the top and the
+// bottom rows, each from right to left. The corners are 46, 60, 61 and 75.
+[[nodiscard]] constexpr QRect ringRect(int i) {
+    int gc = 0;
+    int gr = 0;
+    if (i <= 22) {
+        gr = i + 1;
+    } else if (i <= 45) {
+        gc = 14;
+        gr = i - 22;
+    } else if (i <= 60) {
+        gc = 60 - i;
+    } else {
+        gr = 24;
+        gc = 75 - i;
+    }
+    return {8 + SquarePitch * gc, 8 + SquarePitch * gr, SquareSide, SquareSide};
+}
+
+// Child controls.
+inline constexpr QRect Text1{488, 368, 10, 19}; // right of the client area: never seen
+inline constexpr QRect VScroll1{456, 120, 17, 25};
+inline constexpr QRect Picture2{392, 48, 81, 41};
+inline constexpr QRect scorelbl{0, 0, 79, 37}; // inside Picture2
+inline constexpr QRect Picture1{264, 392, 217, 25};
+inline constexpr QPoint timelbl{84, 0}; // inside Picture1, sized to its text
+
+// Surface graphics.
+inline constexpr QPoint Label3{440, 0}; // sized to their text
+inline constexpr QPoint Label4{384, 104};
+inline constexpr QPoint Label2{296, 32};
+inline constexpr QPoint Label1{400, 16};
+inline constexpr QRect levellbl{392, 120, 56, 20};
+inline constexpr QRect Shape4{384, 120, 73, 25};
+inline constexpr QRect Shape3{296, 48, 81, 65};
+inline constexpr QRect Shape2{384, 40, 97, 57};
+inline constexpr QRect Shape1{24, 24, 233, 393};
+inline constexpr QRect pauseimg{64, 40, 130, 70};
+inline constexpr QRect Image1{264, 0, 215, 391};
+inline constexpr QRect Image2{280, 192, 100, 50};
+inline constexpr QRect Image3{280, 248, 100, 50};
+inline constexpr QRect Image4{280, 304, 100, 50};
+
+} // namespace stackfall::layout

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Picture.h"
+
+#include <QWidget>
+
+namespace stackfall {
+
+// A borderless window that shows one picture at its top left corner and
+// closes when it is clicked: the game-over picture Form2 and the about box
+// frmAbout. It stays out of the taskbar.
+class PictureWindow final : public QWidget {
+    Q_OBJECT
+public:
+    PictureWindow(const QString& title, QSize clientSize, const QString& pictureName);
+
+signals:
+    void closed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Picture picture_;
+    bool pressed_ = false;
+};
+
+} // namespace stackfall

@@ -1,0 +1,97 @@
+#include "ProgramWindows.h"
+
+#include "ControlTimer.h"
+#include "Form1.h"
+#include "PictureWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <utility>
+
+namespace stackfall {
+
+namespace {
+
+std::unique_ptr<PictureWindow> build(Window which) {
+    if (which == Window::GameOver) {
+        return std::make_unique<PictureWindow>(QStringLiteral("Form2"), QSize(501, 339),
+                                               QStringLiteral("gameover"));
+    }
+    return std::make_unique<PictureWindow>(QStringLiteral("About MyApp"), QSize(354, 252),
+                                           QStringLiteral("credits"));
+}
+
+void centreOn(QWidget& window, const QScreen* screen) {
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    }
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(Form1& main, Quit quit) : main_(main), quit_(std::move(quit)) {
+    connect(&main_, &Form1::closed, this, [this] {
+        mainOpen_ = false;
+        quitIfNoneLeft();
+    });
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+std::unique_ptr<PictureWindow>& ProgramWindows::slot(Window which) {
+    return which == Window::GameOver ? form2_ : about_;
+}
+
+PictureWindow* ProgramWindows::window(Window which) const {
+    return (which == Window::GameOver ? form2_ : about_).get();
+}
+
+void ProgramWindows::show(Window which) {
+    if (ended_) {
+        return;
+    }
+    auto& window = slot(which);
+    if (!window) {
+        window = build(which);
+        connect(window.get(), &PictureWindow::closed, this, [this, which] { closed(which); });
+        centreOn(*window, main_.screen());
+    }
+    window->show();
+    window->raise();
+}
+
+void ProgramWindows::closed(Window which) {
+    // The window is still inside its own click: it goes at the next turn of
+    // the event loop.
+    if (auto& window = slot(which)) {
+        window.release()->deleteLater();
+    }
+    quitIfNoneLeft();
+}
+
+void ProgramWindows::quitIfNoneLeft() {
+    if (!ended_ && !mainOpen_ && !form2_ && !about_) {
+        ended_ = true;
+        quit_(0);
+    }
+}
+
+void ProgramWindows::endProgram() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    main_.Timer1().setEnabled(false);
+    main_.Timer2().setEnabled(false);
+    form2_.reset();
+    about_.reset();
+    main_.hide();
+    quit_(0);
+}
+
+} // namespace stackfall

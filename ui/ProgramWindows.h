@@ -1,0 +1,48 @@
+#pragma once
+
+#include "WindowOps.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+namespace stackfall {
+
+class Form1;
+class PictureWindow;
+
+// The program's windows besides the main one, and its end. Form2 and
+// frmAbout exist at most once each: showing one that is open only raises it;
+// a click closes and destroys it, and the next show builds it afresh.
+//
+// The program ends when its last window closes, so closing the main window
+// while a picture window is open leaves it running until that one is
+// clicked; or at once, every window closing, when the player confirms Exit.
+class ProgramWindows final : public QObject {
+public:
+    using Quit = std::function<void(int exitCode)>;
+
+    ProgramWindows(Form1& main, Quit quit);
+    ~ProgramWindows() override;
+
+    void show(Window which);
+    void endProgram();
+
+    // The open window, or null.
+    [[nodiscard]] PictureWindow* window(Window which) const;
+
+private:
+    [[nodiscard]] std::unique_ptr<PictureWindow>& slot(Window which);
+    void closed(Window which);
+    void quitIfNoneLeft();
+
+    Form1& main_;
+    Quit quit_;
+    std::unique_ptr<PictureWindow> form2_;
+    std::unique_ptr<PictureWindow> about_;
+    bool mainOpen_ = true;
+    bool ended_ = false;
+};
+
+} // namespace stackfall

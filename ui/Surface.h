@@ -1,0 +1,67 @@
+#pragma once
+
+#include "Layout.h"
+#include "Picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+
+namespace stackfall {
+
+// The graphics drawn straight on the main window: the shapes, the images and
+// the labels that are not inside a picture box, with the properties the game
+// changes. Each setter returns the rectangle that now needs repainting, empty
+// when nothing changed or the index names no control.
+class Surface {
+public:
+    Surface();
+
+    [[nodiscard]] QRect setCellFill(int cell, QColor colour);      // Box(1..299)
+    [[nodiscard]] QRect setCellOutline(int cell, QColor colour);   // Box(1..299)
+    [[nodiscard]] QRect setBorderFill(int segment, QColor colour); // pinggir(0..75)
+    [[nodiscard]] QRect setPreviewFill(int cell, QColor colour);   // Box2(1..12)
+    [[nodiscard]] QRect setLevelText(const QString& text);         // levellbl
+    [[nodiscard]] QRect setPauseVisible(bool visible);             // pauseimg
+
+    [[nodiscard]] QString levelText() const { return levelText_; }
+    [[nodiscard]] bool pauseVisible() const { return pauseVisible_; }
+
+    // Paints what lies in `dirty`, bottom of the stack first.
+    void paint(QPainter& painter, const QRect& dirty) const;
+
+private:
+    struct Square {
+        QColor fill;
+        QColor outline;
+    };
+
+    std::array<Square, layout::CellCount> cells_;
+    std::array<Square, layout::RingSegments> ring_;
+    std::array<Square, layout::PreviewCount> preview_;
+    QString levelText_;
+    bool pauseVisible_ = false;
+
+    QFont mediumBold_; // the level name
+    QFont label1Font_; // "Score"
+    QFont label2Font_; // "Next "
+    QFont label3Font_; // "F3 pause"
+    QFont label4Font_; // "Level"
+    QRect label1_;
+    QRect label2_;
+    QRect label3_;
+    QRect label4_;
+
+    Picture panel_;
+    Picture start_;
+    Picture about_;
+    Picture exit_;
+    Picture pause_;
+};
+
+} // namespace stackfall
