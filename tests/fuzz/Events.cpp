@@ -64,10 +64,15 @@ Event readQuestionClick(EventKind kind, std::uint8_t b, ByteReader& in) {
     if (!e.defaultAnswer) {
         e.answer = readAnswer(answer, in);
     }
-    if ((b & 8) != 0) {
-        e.nested = in.byte() % 8 + 1;
-    }
+    e.nested = in.byte() % 9;
     return e;
+}
+
+Event gameKey(std::uint8_t b) {
+    return {.kind = EventKind::Key,
+            .target = static_cast<KeyTarget>(b / 5 % 5),
+            .key = GameKeys[b % 5u],
+            .shift = Shifts[b / 25u % Shifts.size()]};
 }
 
 double readValue(int kind, ByteReader& in) {
@@ -134,48 +139,50 @@ int readScroll(std::uint8_t b, ByteReader& in) {
 Event readEvent(ByteReader& in) {
     const std::uint8_t b = in.byte();
     if (b < 0x60) {
-        return {.kind = EventKind::Key,
-                .target = static_cast<KeyTarget>(b / 5 % 5),
-                .key = GameKeys[b % 5u],
-                .shift = Shifts[b / 25u]};
+        return gameKey(b);
     }
-    if (b < 0x70) {
+    if (b < 0x68) {
         Event e{.kind = EventKind::Key, .target = static_cast<KeyTarget>(b % 5)};
         e.key = static_cast<std::int16_t>(in.u16());
         e.shift = static_cast<std::int16_t>(in.u16());
         return e;
     }
-    if (b < 0x90) {
+    if (b < 0x88) {
         return {.kind = EventKind::GravityTick};
     }
+    if (b < 0x90) {
+        return {.kind = EventKind::GravityTick, .repeat = 2 + 2 * (b & 7)};
+    }
     if (b < 0xA0) {
-        return {.kind = EventKind::GravityTick, .repeat = 2 + 2 * (b & 15)};
+        return {.kind = EventKind::DropPiece};
     }
     if (b < 0xA8) {
         return {.kind = EventKind::ClockTick};
     }
     if (b < 0xB0) {
-        return {.kind = EventKind::ClockTick, .repeat = 16 * (1 + in.byte())};
+        return {.kind = EventKind::ClockTick, .repeat = 16 * (1 + in.byte() % 16)};
     }
-    if (b < 0xC0) {
+    if (b < 0xB8) {
         return readQuestionClick(EventKind::Start, b, in);
     }
-    if (b < 0xD0) {
+    if (b < 0xC0) {
         return readQuestionClick(EventKind::Exit, b, in);
     }
-    if (b < 0xD4) {
+    if (b < 0xC8) {
         return {.kind = EventKind::About};
     }
-    if (b < 0xD8) {
-        return {.kind = EventKind::DropPiece};
-    }
-    if (b < 0xE0) {
+    if (b < 0xD0) {
         return {.kind = EventKind::Level, .scroll = readScroll(b, in)};
     }
-    if (b < 0xF0) {
+    if (b < 0xE0) {
         return {.kind = EventKind::Value, .value = readValue(b & 15, in)};
     }
-    return {.kind = EventKind::SlipIn};
+    if (b < 0xE8) {
+        return {.kind = EventKind::SlipIn};
+    }
+    Event e = gameKey(b);
+    e.repeat = 2 + in.byte() % 15;
+    return e;
 }
 
 std::string describe(const Event& e) {

@@ -60,21 +60,24 @@ struct Event {
 // more bytes:
 //   00-5F  a game key: key (Left Up Right Down F3) = b % 5,
 //          handler = b / 5 % 5, shift = {0, 1, 2, 4}[b / 25]
-//   60-6F  any key: handler = b % 5, then key and shift as 16-bit values
-//   70-8F  one gravity tick          90-9F  2 + 2 x (b & 15) gravity ticks
-//   A0-A7  one clock tick            A8-AF  16 x (1 + next byte) clock ticks
-//   B0-BF  Start, C0-CF  Exit: answer = b & 7 (default button, Yes, No, OK,
-//          Cancel, 0, 3, a 32-bit value); with b & 8, the next byte % 8 + 1
-//          events are sent while the question is open
-//   D0-D3  About                     D4-D7  gravity ticks until a landing
-//   D8-DF  level change to {1, 2, 3, 0, 4, -1, INT_MIN, a 32-bit value}[b & 7]
-//   E0-EF  a generator value: (b & 15) 0-8 the middle of that ninth, then NaN,
+//   60-67  any key: handler = b % 5, then key and shift as 16-bit values
+//   68-87  one gravity tick          88-8F  2 + 2 x (b & 7) gravity ticks
+//   90-9F  gravity ticks until the piece lands
+//   A0-A7  one clock tick            A8-AF  16 x (1 + next % 16) clock ticks
+//   B0-B7  Start, B8-BF  Exit: answer = b & 7 (default button, Yes, No, OK,
+//          Cancel, 0, 3, a 32-bit value), then next % 9 events are sent
+//          while the question is open
+//   C0-C7  About                     C8-CF  level change, as the load's value
+//   D0-DF  a generator value: (b & 15) 0-8 the middle of that ninth, then NaN,
 //          +inf, -inf, 1, the largest value below 1, one of a list of odd
 //          values chosen by the next byte, the next 8 bytes as a double
-//   F0-FF  the next event is held back and sent inside the next sound
+//   E0-E7  the next event is held back and sent inside the next sound
+//   E8-FF  a game key repeated 2 + next % 15 times: key and handler as 00-5F
+// The first byte sets the scroll bar before the load: {1, 2, 3, 0, 4, -1,
+// INT_MIN, a 32-bit value}[b & 7].
 [[nodiscard]] Event readEvent(ByteReader& in);
 
-// The scroll bar's value at load, from the first byte: as for D8-DF.
+// The scroll bar's value for the load or a level change.
 [[nodiscard]] int readScroll(std::uint8_t b, ByteReader& in);
 
 [[nodiscard]] std::string describe(const Event& event);

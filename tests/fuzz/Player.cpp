@@ -1,0 +1,394 @@
+#include "Player.h"
+
+#include "GameTestAccess.h"
+#include "KeyCode.h"
+#include "PieceTable.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace stackfall::fuzz {
+
+namespace {
+
+// Long enough for many games, short enough that the fuzzer keeps moving.
+constexpr std::int64_t MaxEventsPerRun = 1 << 17;
+// Questions are asked one at a time; a second level would already be a fault,
+// and deeper ones only repeat it.
+constexpr int MaxOpenQuestions = 2;
+// A piece reaches the floor of an empty field in 22 steps.
+constexpr int MaxDropTicks = 32;
+// Enough to try every kind of event on the ended program.
+constexpr std::int64_t MaxEventsAfterExit = 64;
+
+constexpr std::array<std::string_view, 3> LevelNames{"Easy", "Mid", "Hard"};
+
+bool isGameKey(std::int16_t key) {
+    return key == key::Left || key == key::Up || key == key::Right || key == key::Down ||
+           key == key::F3;
+}
+
+std::int64_t clockSeconds(const GameState& s) {
+    return s.Hours * 3600 + s.Minutes * 60 + s.Seconds;
+}
+
+// STACKFALL_FUZZ_TRACE=1 prints every event as it is checked: for reading a
+// seed or a minimised input.
+const bool Trace = std::getenv("STACKFALL_FUZZ_TRACE") != nullptr;
+
+std::string clockText(const GameState& s) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%02lld:%02d:%02d", static_cast<long long>(s.Hours),
+                  s.Minutes, static_cast<int>(s.Seconds));
+    return text.data();
+}
+
+// The answer a click's question gets, with the boxes' default buttons.
+Answer answerTo(const Event& click) {
+    if (!click.defaultAnswer) {
+        return click.answer;
+    }
+    return click.kind == EventKind::Start ? Answer::Yes : Answer::Ok;
+}
+
+} // namespace
+
+Reach& Reach::operator+=(const Reach& o) {
+    events += o.events;
+    games += o.games;
+    landings += o.landings;
+    rowRemovals += o.rowRemovals;
+    rowsRemoved += o.rowsRemoved;
+    gameOvers += o.gameOvers;
+    generalTurns += o.generalTurns;
+    lineTurns += o.lineTurns;
+    stillTurns += o.stillTurns;
+    pauses += o.pauses;
+    restarts += o.restarts;
+    exits += o.exits;
+    duringQuestions += o.duringQuestions;
+    duringSounds += o.duringSounds;
+    return *this;
+}
+
+Player::Player(std::span<const std::uint8_t> bytes) : in_(bytes) {
+    window_.record = false;
+    window_.answer = [this](const Question& q) { return onQuestion(q); };
+    window_.onSound = [this](int) { onSound(); };
+}
+
+void Player::play() {
+    window_.scroll = readScroll(in_.byte(), in_);
+    checker_.before(game_.state(), window_);
+    game_.Form_Load();
+    if (auto broken = checker_.after(game_.state(), window_); !broken.empty()) {
+        fail("after Form_Load: " + broken);
+    }
+    while (!in_.empty() && roomForMore()) {
+        send(readEvent(in_));
+    }
+    reach_.landings = checker_.landings();
+    reach_.rowRemovals = window_.soundCount[3];
+    reach_.gameOvers = window_.gameOverShown;
+    reach_.exits = game_.ended() ? 1 : 0;
+}
+
+bool Player::roomForMore() const {
+    return reach_.events < MaxEventsPerRun && eventsAfterExit_ < MaxEventsAfterExit;
+}
+
+Snapshot Player::snapshot() const {
+    return Snapshot::take(game_.state(), window_, random_);
+}
+
+void Player::send(const Event& event) {
+    Event one = event;
+    one.repeat = 1;
+    // A paused game has Timer1 off: the window sends no gravity tick then.
+    // With no game the rules must ignore one that was already on its way.
+    auto ticks = [this] { return window_.gravityEnabled || game_.state().GameOver; };
+    switch (event.kind) {
+    case EventKind::Value:
+        random_.push(event.value);
+        return;
+    case EventKind::SlipIn:
+        heldForSound_ = readEvent(in_);
+        return;
+    case EventKind::DropPiece: {
+        const std::int64_t landings = checker_.landings();
+        for (int i = 0; i < MaxDropTicks && checker_.landings() == landings &&
+                        !game_.state().GameOver && ticks() && roomForMore();
+             ++i) {
+            sendChecked(one);
+        }
+        return;
+    }
+    case EventKind::GravityTick:
+        for (int i = 0; i < event.repeat && ticks() && roomForMore(); ++i) {
+            sendChecked(one);
+        }
+        return;
+    default:
+        for (int i = 0; i < event.repeat && roomForMore(); ++i) {
+            sendChecked(one);
+        }
+        return;
+    }
+}
+
+void Player::sendChecked(const Event& event) {
+    recent_[sentCount_++ % recent_.size()] = {event, depth_};
+    const GameState& s = game_.state();
+    const bool ended = game_.ended();
+    const bool gameOver = s.GameOver;
+    const bool paused = s.Paused;
+    const bool questionOpen = depth_ > 0;
+    const int type = s.CurrentType;
+    const std::int64_t clock = clockSeconds(s);
+    const std::int64_t score = s.Score;
+    const std::int64_t turnSounds = window_.soundCount[2];
+    const std::int64_t newGames = window_.scoreZeroWrites;
+    const std::size_t questions = window_.questions.size();
+
+    // Questions that must be asked: Exit always, Start only during a game;
+    // never while another is open, and nothing once the program has ended.
+    const bool asks =
+        !ended && !questionOpen &&
+        (event.kind == EventKind::Exit || (event.kind == EventKind::Start && !gameOver));
+
+    // Events that the rules refuse, or that find nothing to do, leave every
+    // state and every control as it was.
+    bool refused = ended;
+    switch (event.kind) {
+    case EventKind::Key:
+        refused |= gameOver || !isGameKey(event.key) || (paused && event.key != key::F3);
+        break;
+    case EventKind::GravityTick:
+    case EventKind::ClockTick:
+    case EventKind::DropPiece:
+        refused |= gameOver;
+        break;
+    case EventKind::Start:
+        refused |= questionOpen || (asks && answerTo(event) != Answer::Yes && event.nested == 0);
+        break;
+    case EventKind::Exit:
+        refused |= questionOpen || (answerTo(event) != Answer::Ok && event.nested == 0);
+        break;
+    case EventKind::About:
+        refused = true; // but for the about box itself
+        break;
+    default:
+        break;
+    }
+    std::optional<Snapshot> expected;
+    if (refused) {
+        expected = snapshot();
+        expected->questions += asks ? 1 : 0;
+        expected->aboutShown += event.kind == EventKind::About && !ended ? 1 : 0;
+    }
+
+    checker_.before(s, window_);
+    dispatch(event);
+    std::string broken = checker_.after(s, window_);
+
+    if (s.Level < 1 || s.Level > pieces::LevelCount) {
+        broken += "level " + std::to_string(s.Level) + " out of range; ";
+    } else if (window_.gravityPeriod !=
+               pieces::LevelIntervals[static_cast<std::size_t>(s.Level - 1)]) {
+        broken += "Timer1 period " + std::to_string(window_.gravityPeriod) + " at level " +
+                  std::to_string(s.Level) + "; ";
+    }
+    if (window_.ended != game_.ended()) {
+        broken += "the rules and the window disagree on whether the program ended; ";
+    }
+    if (expected) {
+        if (const auto changed = differences(*expected, snapshot()); !changed.empty()) {
+            broken += (ended ? "changed after the program ended: " : "a refused event changed: ") +
+                      changed + "; ";
+        }
+    }
+    if (event.kind == EventKind::Start || event.kind == EventKind::Exit) {
+        if (window_.questions.size() - questions != (asks ? 1u : 0u)) {
+            broken += asks ? "the click asked no question; " : "the click asked a question; ";
+        }
+    }
+
+    const bool newGame = window_.scoreZeroWrites != newGames;
+    if (!ended && !questionOpen) {
+        if (event.kind == EventKind::Start) {
+            const bool wanted = gameOver || answerTo(event) == Answer::Yes;
+            if (newGame != wanted) {
+                broken += wanted ? "Start began no game; " : "Start began a game unasked; ";
+            } else if (newGame &&
+                       (s.GameOver || s.Paused || s.Score != 0 || clockSeconds(s) != 0)) {
+                broken += "a new game does not start running with score and clock at 0; ";
+            }
+        }
+        if (event.kind == EventKind::Exit && game_.ended() != (answerTo(event) == Answer::Ok)) {
+            broken += game_.ended() ? "Exit ended the program unasked; "
+                                    : "Exit answered OK did not end the program; ";
+        }
+    }
+    if (!ended) {
+        if (event.kind == EventKind::Level) {
+            const int level = std::clamp(event.scroll, 1, pieces::LevelCount);
+            if (s.Level != level ||
+                window_.levelText != LevelNames[static_cast<std::size_t>(level - 1)] ||
+                window_.focus != FocusTarget::Text1) {
+                broken += "the level change to " + std::to_string(event.scroll) + " gave level " +
+                          std::to_string(s.Level) + " '" + window_.levelText + "'; ";
+            }
+        }
+        if (event.kind == EventKind::ClockTick && !gameOver) {
+            if (clockSeconds(s) != clock + 1 || s.Seconds < 0 || s.Seconds > 59 || s.Minutes < 0 ||
+                s.Minutes > 59 || window_.timeText != clockText(s)) {
+                broken += "the clock shows '" + window_.timeText + "' after " +
+                          std::to_string(clock) + " s; ";
+            }
+        }
+        if (event.kind == EventKind::Key && event.key == key::F3 && !gameOver &&
+            s.Paused == paused) {
+            broken += "F3 did not toggle the pause; ";
+        }
+    }
+    if (Trace) {
+        std::fprintf(stderr, "%*s%-40s type %d at %d %d %d %d, score %lld%s%s\n", 2 * depth_, "",
+                     describe(event).c_str(), s.CurrentType, s.PieceCells(1), s.PieceCells(2),
+                     s.PieceCells(3), s.PieceCells(4), static_cast<long long>(s.Score),
+                     s.GameOver ? ", no game" : "", s.Paused ? ", paused" : "");
+    }
+    if (!broken.empty()) {
+        fail(broken);
+    }
+
+    ++reach_.events;
+    eventsAfterExit_ += ended ? 1 : 0;
+    reach_.duringQuestions += questionOpen ? 1 : 0;
+    reach_.games += window_.scoreZeroWrites - newGames;
+    reach_.rowsRemoved += newGame ? 0 : (s.Score - score) / 10;
+    reach_.restarts += newGame && !gameOver ? 1 : 0;
+    if (event.kind != EventKind::Key) {
+        return;
+    }
+    reach_.pauses += s.Paused && !paused ? 1 : 0;
+    if (window_.soundCount[2] != turnSounds) {
+        std::int64_t& turns = type == pieces::Line ? reach_.lineTurns
+                              : type == pieces::Square || type == pieces::Single
+                                  ? reach_.stillTurns
+                                  : reach_.generalTurns;
+        ++turns;
+    }
+}
+
+void Player::dispatch(const Event& e) {
+    switch (e.kind) {
+    case EventKind::Key:
+        switch (e.target) {
+        case KeyTarget::Form:
+            game_.Form_KeyDown(e.key, e.shift);
+            break;
+        case KeyTarget::Picture1:
+            game_.Picture1_KeyDown(e.key, e.shift);
+            break;
+        case KeyTarget::Picture2:
+            game_.Picture2_KeyDown(e.key, e.shift);
+            break;
+        case KeyTarget::Text1:
+            game_.Text1_KeyDown(e.key, e.shift);
+            break;
+        case KeyTarget::VScroll1:
+            game_.VScroll1_KeyDown(e.key, e.shift);
+            break;
+        }
+        break;
+    case EventKind::GravityTick:
+    case EventKind::DropPiece:
+        game_.Timer1_Timer();
+        break;
+    case EventKind::ClockTick:
+        game_.Timer2_Timer();
+        break;
+    case EventKind::Start:
+    case EventKind::Exit: {
+        const Event* outer = asking_;
+        asking_ = &e;
+        e.kind == EventKind::Start ? game_.Image2_Click() : game_.Image4_Click();
+        asking_ = outer;
+        break;
+    }
+    case EventKind::About:
+        game_.Image3_Click();
+        break;
+    case EventKind::Level:
+        window_.scroll = e.scroll;
+        game_.VScroll1_Change();
+        break;
+    case EventKind::Value:
+        random_.push(e.value);
+        break;
+    case EventKind::SlipIn:
+        break;
+    }
+}
+
+Answer Player::onQuestion(const Question& q) {
+    if (asking_ == nullptr) {
+        fail("a question was asked outside a click");
+    }
+    const Event& click = *asking_;
+    const bool restart = click.kind == EventKind::Start;
+    if (q.buttons != (restart ? Buttons::YesNo : Buttons::OkCancel) ||
+        q.defaultButton != (restart ? Answer::Yes : Answer::Ok)) {
+        fail("the click asked the wrong question");
+    }
+    // The timers keep running behind the box: the events sent meanwhile are
+    // checked on their own, and the click's own check starts again after them.
+    if (depth_ < MaxOpenQuestions) {
+        ++depth_;
+        for (int i = 0; i < click.nested && !in_.empty() && roomForMore(); ++i) {
+            send(readEvent(in_));
+        }
+        --depth_;
+        checker_.before(game_.state(), window_);
+    }
+    return click.defaultAnswer ? q.defaultButton : click.answer;
+}
+
+void Player::onSound() {
+    if (!heldForSound_) {
+        return;
+    }
+    // Nothing may act between a landing and the next piece's entry, nor inside
+    // a turn: an event slipped in while a sound starts must be refused whole.
+    const Event event = *heldForSound_;
+    heldForSound_.reset();
+    recent_[sentCount_++ % recent_.size()] = {event, depth_ + 1};
+    const Snapshot before = snapshot();
+    dispatch(event);
+    if (const auto changed = differences(before, snapshot()); !changed.empty()) {
+        fail("an event sent inside a sound acted: " + changed);
+    }
+    ++reach_.events;
+    ++reach_.duringSounds;
+}
+
+void Player::fail(const std::string& what) const {
+    std::fprintf(stderr, "\nstackfall rules fuzzer: violation after event %lld\n  %s\n",
+                 static_cast<long long>(sentCount_), what.c_str());
+    std::fprintf(stderr, "last events, oldest first (indented: inside a question or a sound):\n");
+    const std::size_t shown = std::min(sentCount_, recent_.size());
+    for (std::size_t i = sentCount_ - shown; i < sentCount_; ++i) {
+        const Sent& sent = recent_[i % recent_.size()];
+        std::fprintf(stderr, "  %*s%s\n", 2 * sent.depth, "", describe(sent.event).c_str());
+    }
+    std::fprintf(stderr, "field (GameOver %d, Paused %d, type %d, score %lld):\n%s\n",
+                 game_.state().GameOver, game_.state().Paused, game_.state().CurrentType,
+                 static_cast<long long>(game_.state().Score),
+                 testing::boardPicture(game_.state()).c_str());
+    std::abort();
+}
+
+} // namespace stackfall::fuzz
