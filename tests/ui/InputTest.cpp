@@ -1,0 +1,186 @@
+// The player's input: keys from whichever control has the focus, the level
+// scroll bar, and the two questions.
+#include "CaptionBox.h"
+#include "ControlTimer.h"
+#include "Harness.h"
+#include "VirtualKey.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+using stackfall::testing::Harness;
+using stackfall::testing::QuestionAnswerer;
+
+class InputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gameKeysHaveTheirVirtualKeyCodes();
+    void focusStartsOnPicture1AndTabsThroughTheControls();
+    void keysReachTheRulesOnceWhicheverControlHasTheFocus();
+    void levelChangeLeavesTheFocusOnText1();
+    void restartQuestionAnsweredNoThenYes();
+    void exitQuestionAnsweredCancelThenOk();
+};
+
+void InputTest::gameKeysHaveTheirVirtualKeyCodes() {
+    using stackfall::virtualKeyCode;
+    QCOMPARE(virtualKeyCode(Qt::Key_Left), 37);
+    QCOMPARE(virtualKeyCode(Qt::Key_Up), 38);
+    QCOMPARE(virtualKeyCode(Qt::Key_Right), 39);
+    QCOMPARE(virtualKeyCode(Qt::Key_Down), 40);
+    QCOMPARE(virtualKeyCode(Qt::Key_F3), 114);
+    QCOMPARE(virtualKeyCode(Qt::Key_F1), 112);
+    QCOMPARE(virtualKeyCode(Qt::Key_F24), 135);
+    QCOMPARE(virtualKeyCode(Qt::Key_A), 65);
+    QCOMPARE(virtualKeyCode(Qt::Key_9), 57);
+    QCOMPARE(virtualKeyCode(Qt::Key_Eacute), 0); // no code: no game key
+    QCOMPARE(stackfall::shiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+}
+
+void InputTest::focusStartsOnPicture1AndTabsThroughTheControls() {
+    Harness h;
+    QCOMPARE(QApplication::focusWidget(), &h.form.Picture1());
+    const QWidget* order[] = {&h.form.Picture2(), &h.form.VScroll1(), &h.form.Text1(),
+                              &h.form.Picture1()};
+    for (const QWidget* next : order) {
+        Harness::pressKey(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
+    Harness h({6, 3}); // a T piece enters at cells 7, 19, 20, 21
+    h.clickStart();
+    const auto& cells = h.game.state().PieceCells;
+    const auto firstCell = [&] { return cells(1); };
+    QCOMPARE(firstCell(), 7);
+
+    QWidget* controls[] = {&h.form.Picture1(), &h.form.Picture2(), &h.form.Text1(), &h.form};
+    int expected = 7;
+    for (QWidget* control : controls) {
+        control->setFocus();
+        QCOMPARE(QApplication::focusWidget(), control);
+        Harness::pressKey(Qt::Key_Right);
+        QCOMPARE(firstCell(), ++expected);
+    }
+    // Auto-repeated presses count one each.
+    h.form.Picture2().setFocus();
+    Harness::pressKey(Qt::Key_Left, true);
+    Harness::pressKey(Qt::Key_Left, true);
+    QCOMPARE(firstCell(), expected - 2);
+
+    // The scroll bar passes the key on and then handles it itself: the piece
+    // moves one row down and the level goes up one.
+    h.form.VScroll1().setFocus();
+    const int before = firstCell();
+    Harness::pressKey(Qt::Key_Down);
+    QCOMPARE(firstCell(), before + 13);
+    QCOMPARE(h.form.VScroll1().value(), 2);
+    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
+
+    // Up turns the T piece and plays the turn sound.
+    h.sounds.clear();
+    Harness::pressKey(Qt::Key_Up);
+    QCOMPARE(h.sounds, std::vector<int>{2});
+}
+
+void InputTest::levelChangeLeavesTheFocusOnText1() {
+    Harness h;
+    QScrollBar& bar = h.form.VScroll1();
+    QCOMPARE(h.form.Timer1().interval(), 500);
+
+    bar.setFocus();
+    Harness::pressKey(Qt::Key_Down);
+    QCOMPARE(bar.value(), 2);
+    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Mid"));
+    QCOMPARE(h.form.Timer1().interval(), 150);
+    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
+    QVERIFY(!h.form.Timer1().isTicking()); // no game: the new period waits
+
+    // A click on the lower arrow takes the focus, changes the level, and the
+    // focus moves on to Text1.
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.value();
+    option.sliderValue = bar.value();
+    option.singleStep = 1;
+    option.pageStep = 1;
+    const QRect down = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option,
+                                                   QStyle::SC_ScrollBarAddLine, &bar);
+    QVERIFY(!down.isEmpty());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, down.center());
+    QCOMPARE(bar.value(), 3);
+    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Hard"));
+    QCOMPARE(h.form.Timer1().interval(), 50);
+    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
+}
+
+void InputTest::restartQuestionAnsweredNoThenYes() {
+    Harness h({6, 3, 8, 1});
+    h.clickStart();
+    QCOMPARE(h.game.state().CurrentType, 6);
+
+    {
+        // The game goes on behind the question: the clock ticks while it is open.
+        QuestionAnswerer no(QMessageBox::No, 1400);
+        h.clickStart();
+        QVERIFY(no.answered);
+        QCOMPARE(no.title, QStringLiteral("God Warning !!!"));
+        QCOMPARE(no.text, QStringLiteral("Hey baby ngepret, are you sure to restart the game ??"));
+        QCOMPARE(no.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(no.defaultButton, QMessageBox::Yes);
+        QCOMPARE(no.icon, QMessageBox::NoIcon);
+        QVERIFY(!no.buttonIcons);
+    }
+    QCOMPARE(h.form.Picture1().text(), QStringLiteral("00:00:01"));
+    QCOMPARE(h.game.state().CurrentType, 6);   // the same game goes on
+    QVERIFY(h.game.state().PieceCells(1) > 7); // and the piece fell meanwhile
+    QVERIFY(h.form.Timer1().isTicking());
+
+    QuestionAnswerer yes(QMessageBox::Yes);
+    h.clickStart();
+    QVERIFY(yes.answered);
+    QCOMPARE(h.game.state().CurrentType, 8); // a new game, with the next piece dealt
+    QCOMPARE(h.form.Picture2().text(), QStringLiteral(" 0"));
+}
+
+void InputTest::exitQuestionAnsweredCancelThenOk() {
+    Harness h;
+    h.clickStart();
+    {
+        QuestionAnswerer cancel(QMessageBox::Cancel);
+        h.clickExit();
+        QVERIFY(cancel.answered);
+        QCOMPARE(cancel.title, QStringLiteral("What's up, Zolbert !!"));
+        QCOMPARE(cancel.text, QStringLiteral("Do you want go to the god side ??"));
+        QCOMPARE(cancel.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(cancel.defaultButton, QMessageBox::Ok);
+        QCOMPARE(cancel.icon, QMessageBox::NoIcon);
+        QVERIFY(!cancel.buttonIcons);
+    }
+    QVERIFY(h.exits.empty());
+    QVERIFY(h.form.isVisible());
+    QVERIFY(h.form.Timer1().isTicking());
+
+    h.clickAbout();
+    QVERIFY(h.windows.window(stackfall::Window::About) != nullptr);
+    QuestionAnswerer ok(QMessageBox::Ok);
+    h.clickExit();
+    QVERIFY(ok.answered);
+    QCOMPARE(h.exits, std::vector<int>{0});
+    QVERIFY(!h.form.isVisible());
+    QVERIFY(h.windows.window(stackfall::Window::About) == nullptr);
+    QVERIFY(!h.form.Timer1().isTicking());
+    QVERIFY(!h.form.Timer2().isTicking());
+    QVERIFY(h.game.ended());
+}
+
+QTEST_MAIN(InputTest)
+#include "InputTest.moc"

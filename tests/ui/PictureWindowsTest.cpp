@@ -1,0 +1,127 @@
+// The game-over picture and the about box: single, borderless, closed by a
+// click; and the program's end when its last window closes.
+#include "ControlTimer.h"
+#include "GameTestAccess.h"
+#include "Harness.h"
+#include "PictureWindow.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+
+using stackfall::Window;
+using stackfall::testing::Harness;
+
+namespace {
+
+int openWindowsTitled(const QString& title) {
+    int n = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets()) {
+        n += (w->isVisible() && w->windowTitle() == title) ? 1 : 0;
+    }
+    return n;
+}
+
+void clickAt(QWidget* window, QPoint at) {
+    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    QTest::qWait(0); // lets the closed window be deleted
+}
+
+} // namespace
+
+class PictureWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aboutBoxIsSingleAndClosedByAClick();
+    void gameOverShowsThePictureOnce();
+    void programEndsWithItsLastWindow();
+};
+
+void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
+    Harness h;
+    h.clickAbout();
+    QPointer<stackfall::PictureWindow> about = h.windows.window(Window::About);
+    QVERIFY(about);
+    QVERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About MyApp"));
+    QCOMPARE(about->size(), QSize(354, 252));
+    QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    // The credits card at the top left, the button face in the margins.
+    const QImage shot = about->grab().toImage();
+    const QImage card(QStringLiteral(":/pictures/credits.png"));
+    QCOMPARE(card.size(), QSize(350, 250));
+    QCOMPARE(shot.pixelColor(10, 10), card.pixelColor(10, 10));
+    QCOMPARE(shot.pixelColor(352, 100), about->palette().color(QPalette::Button));
+    QCOMPARE(shot.pixelColor(100, 251), about->palette().color(QPalette::Button));
+
+    h.clickAbout();
+    QCOMPARE(h.windows.window(Window::About), about.data());
+    QCOMPARE(openWindowsTitled(QStringLiteral("About MyApp")), 1);
+
+    // A click in the margin closes and destroys it; the next one is new.
+    clickAt(about, QPoint(352, 250));
+    QVERIFY(about.isNull());
+    QVERIFY(h.windows.window(Window::About) == nullptr);
+    h.clickAbout();
+    QVERIFY(h.windows.window(Window::About) != nullptr);
+    QVERIFY(h.exits.empty());
+}
+
+void PictureWindowsTest::gameOverShowsThePictureOnce() {
+    Harness h({8, 8, 8, 8}); // single blocks, entering at cell 7
+    const auto gameOver = [&h] {
+        h.clickStart(); // no question: no game is running
+        // A settled cell under the entry cell: the block lands at once and
+        // the next one cannot enter.
+        stackfall::GameTestAccess::setCell(h.game, 20, stackfall::Cell::Settled);
+        Harness::pressKey(Qt::Key_Down);
+        QVERIFY(h.game.state().GameOver);
+    };
+    gameOver();
+    QPointer<stackfall::PictureWindow> form2 = h.windows.window(Window::GameOver);
+    QVERIFY(form2);
+    QVERIFY(form2->isVisible());
+    QCOMPARE(form2->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(form2->size(), QSize(501, 339));
+    const QImage shot = form2->grab().toImage();
+    const QImage picture(QStringLiteral(":/pictures/gameover.png"));
+    QCOMPARE(picture.size(), QSize(499, 337));
+    QCOMPARE(shot.pixelColor(250, 150), picture.pixelColor(250, 150));
+    QCOMPARE(shot.pixelColor(500, 338), form2->palette().color(QPalette::Button));
+
+    // A second game over while the picture is open shows no second one.
+    gameOver();
+    QCOMPARE(h.windows.window(Window::GameOver), form2.data());
+    QCOMPARE(openWindowsTitled(QStringLiteral("Form2")), 1);
+
+    clickAt(form2, QPoint(10, 10));
+    QVERIFY(form2.isNull());
+    QVERIFY(h.form.isVisible());
+    QVERIFY(h.game.state().GameOver); // the click changes nothing in the game
+}
+
+void PictureWindowsTest::programEndsWithItsLastWindow() {
+    {
+        Harness h;
+        h.ops.showWindow(Window::GameOver);
+        h.ops.showWindow(Window::About);
+        h.form.close();
+        QVERIFY(h.exits.empty()); // the pictures are still open
+        clickAt(h.windows.window(Window::GameOver), QPoint(5, 5));
+        QVERIFY(h.exits.empty());
+        clickAt(h.windows.window(Window::About), QPoint(5, 5));
+        QCOMPARE(h.exits, std::vector<int>{0});
+    }
+    {
+        Harness h;
+        h.clickStart();
+        h.form.close();
+        QCOMPARE(h.exits, std::vector<int>{0});
+        QVERIFY(!h.form.Timer1().isTicking()); // closing stops the game
+        QVERIFY(!h.form.Timer2().isTicking());
+    }
+}
+
+QTEST_MAIN(PictureWindowsTest)
+#include "PictureWindowsTest.moc"

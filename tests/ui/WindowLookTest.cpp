@@ -1,0 +1,211 @@
+// What the player sees of the main window: its size, and pixels of a grab at
+// the places where a wrong rectangle, colour or stacking order would show.
+#include "CaptionBox.h"
+#include "ControlTimer.h"
+#include "Harness.h"
+#include "Layout.h"
+#include "PieceTable.h"
+
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QRegion>
+#include <QScrollBar>
+#include <QTest>
+
+#include <array>
+
+using stackfall::testing::Harness;
+namespace layout = stackfall::layout;
+
+namespace {
+
+const QColor White(255, 255, 255);
+const QColor Black(0, 0, 0);
+const QColor Grey(192, 192, 192);
+const QColor DarkGrey(64, 64, 64);
+const QColor DarkBlue(0, 0, 192);
+const QColor Blue(0, 0, 255);
+const QColor Navy(0, 0, 128);
+const QColor Green(0, 255, 0);
+
+int countColour(const QImage& image, const QRect& area, const QColor& colour) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            n += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// Records the regions the window repaints.
+class PaintRecorder final : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) { widget.installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class WindowLookTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windowIsFixedAtItsDesignSize();
+    void loadedWindowShowsBoardRingShadowAndPanel();
+    void startShowsThePieceAndLightsThePreview();
+    void onlyTheChangedCellIsRepainted();
+    void f3ShowsAndHidesThePauseBanner();
+};
+
+void WindowLookTest::windowIsFixedAtItsDesignSize() {
+    Harness h;
+    QCOMPARE(h.form.size(), QSize(485, 424));
+    QCOMPARE(h.form.minimumSize(), QSize(485, 424));
+    QCOMPARE(h.form.maximumSize(), QSize(485, 424));
+    const Qt::WindowFlags flags = h.form.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(!h.form.windowTitle().isEmpty());
+    QVERIFY(!h.form.windowIcon().isNull());
+    // Text1 can hold the focus but lies right of the client area.
+    QVERIFY(h.form.Text1().geometry().left() >= h.form.width());
+    QVERIFY(h.form.Text1().focusPolicy() & Qt::TabFocus);
+}
+
+void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
+    Harness h;
+    const QImage shot = h.grab();
+
+    // Box(1) at (24, 24) and Box(299) at (216, 376): white inside, with the
+    // dark-blue outline the load step set, shared with their neighbours.
+    QCOMPARE(shot.pixelColor(32, 32), White);
+    QCOMPARE(shot.pixelColor(24, 32), DarkBlue);
+    QCOMPARE(shot.pixelColor(224, 384), White);
+    QCOMPARE(shot.pixelColor(216, 384), DarkBlue);
+    QCOMPARE(shot.pixelColor(224, 376), DarkBlue);
+    // The ring lies over the cells: its black outline covers their outer edge.
+    QCOMPARE(shot.pixelColor(32, 24), Black);
+    QCOMPARE(shot.pixelColor(232, 384), Black);
+
+    // The grey ring's corners: pinggir(46) top right, (60) top left, (61)
+    // bottom right, (75) bottom left; black outline, grey fill.
+    for (const int i : {46, 60, 61, 75}) {
+        const QRect r = layout::ringRect(i);
+        QCOMPARE(shot.pixelColor(r.center()), Grey);
+        QCOMPARE(shot.pixelColor(r.topLeft()), Black);
+        QCOMPARE(shot.pixelColor(r.bottomRight()), Black);
+    }
+    QCOMPARE(layout::ringRect(46).topLeft(), QPoint(232, 8));
+    QCOMPARE(layout::ringRect(75).topLeft(), QPoint(8, 392));
+
+    // Shape1 shows as an 8-px dark grey shadow right of and below the ring.
+    QCOMPARE(shot.pixelColor(249, 200), DarkGrey);
+    QCOMPARE(shot.pixelColor(255, 200), DarkGrey);
+    QCOMPARE(shot.pixelColor(256, 200), Black);
+    QCOMPARE(shot.pixelColor(100, 409), DarkGrey);
+    QCOMPARE(shot.pixelColor(100, 416), Black);
+    QCOMPARE(shot.pixelColor(20, 412), Grey); // the shadow starts at x = 24
+
+    // The black score box with its green "00".
+    const QRect score = layout::Picture2;
+    QCOMPARE(shot.pixelColor(score.topLeft()), Black);
+    QCOMPARE(shot.pixelColor(score.bottomRight()), Black);
+    QVERIFY(countColour(shot, score, Green) > 60);
+    QCOMPARE(h.form.Picture2().text(), QStringLiteral("00"));
+    QCOMPARE(h.form.Picture1().text(), QStringLiteral("00:00"));
+
+    // The navy preview panel with its twelve white cells.
+    QCOMPARE(shot.pixelColor(299, 51), Navy);
+    QCOMPARE(shot.pixelColor(layout::Shape3.topLeft()), Black);
+    for (int i = 1; i <= 12; ++i) {
+        const QRect r = layout::previewRect(i);
+        QCOMPARE(shot.pixelColor(r.center()), White);
+        QCOMPARE(shot.pixelColor(r.left(), r.center().y()), Black);
+    }
+
+    // The level box: navy "Easy" on white, the scroll bar at 1.
+    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Easy"));
+    QVERIFY(countColour(shot, layout::levellbl, Navy) > 20);
+    QCOMPARE(h.form.VScroll1().value(), 1);
+}
+
+void WindowLookTest::startShowsThePieceAndLightsThePreview() {
+    Harness h({6, 3}); // a T piece, then a hook in the preview
+    h.clickStart();
+    const QImage shot = h.grab();
+
+    for (const int cell : {7, 19, 20, 21}) {
+        QCOMPARE(shot.pixelColor(layout::cellRect(cell).center()), Blue);
+    }
+    QCOMPARE(shot.pixelColor(layout::cellRect(8).center()), White);
+
+    std::array<bool, 13> lit{};
+    for (const int entry : stackfall::pieces::Shapes[2]) {
+        lit[static_cast<std::size_t>(stackfall::pieces::previewCellOf(entry))] = true;
+    }
+    for (int i = 1; i <= 12; ++i) {
+        QCOMPARE(shot.pixelColor(layout::previewRect(i).center()),
+                 lit[static_cast<std::size_t>(i)] ? Grey : White);
+    }
+}
+
+void WindowLookTest::onlyTheChangedCellIsRepainted() {
+    Harness h;
+    QTest::qWait(50);
+    PaintRecorder recorder(h.form);
+    h.ops.setCellFill(150, 0x0000ff);
+    h.ops.setPreviewFill(3, 0xc0c0c0);
+    QTRY_VERIFY(!recorder.painted.isEmpty());
+    QCOMPARE(recorder.painted, QRegion(layout::cellRect(150)) + layout::previewRect(3));
+    QCOMPARE(h.grab().pixelColor(layout::cellRect(150).center()), Blue);
+}
+
+void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
+    Harness h;
+    QImage banner(QStringLiteral(":/pictures/pause.png"));
+    QVERIFY(!banner.isNull());
+    QCOMPARE(banner.size(), layout::pauseimg.size());
+    banner = banner.convertToFormat(QImage::Format_ARGB32);
+
+    // How many opaque pixels of the banner are shown at its place.
+    const auto bannerPixelsShown = [&](const QImage& shot) {
+        int shown = 0;
+        int opaque = 0;
+        for (int y = 0; y < banner.height(); ++y) {
+            for (int x = 0; x < banner.width(); ++x) {
+                const QRgb p = banner.pixel(x, y);
+                if (qAlpha(p) == 255) {
+                    ++opaque;
+                    shown += shot.pixel(layout::pauseimg.topLeft() + QPoint(x, y)) == p ? 1 : 0;
+                }
+            }
+        }
+        return std::pair{shown, opaque};
+    };
+
+    Harness::pressKey(Qt::Key_F3); // no game yet: nothing happens
+    QVERIFY(!h.form.surface().pauseVisible());
+    h.clickStart();
+    Harness::pressKey(Qt::Key_F3);
+    const auto [shown, opaque] = bannerPixelsShown(h.grab());
+    QVERIFY(opaque > 1000);
+    QCOMPARE(shown, opaque);
+    QVERIFY(!h.form.Timer1().isTicking());
+    QVERIFY(h.form.Timer2().isTicking()); // the clock keeps counting
+
+    Harness::pressKey(Qt::Key_F3);
+    QVERIFY(bannerPixelsShown(h.grab()).first < opaque / 10);
+    QVERIFY(h.form.Timer1().isTicking());
+}
+
+QTEST_MAIN(WindowLookTest)
+#include "WindowLookTest.moc"
