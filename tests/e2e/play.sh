@@ -45,6 +45,8 @@ done
 [[ -s $work/display ]] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 export SDL_AUDIODRIVER=dummy
+# In the sanitizer build: leaks of the system's libraries are not ours.
+export LSAN_OPTIONS="suppressions=$root/tests/e2e/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export XDG_RUNTIME_DIR=$work
 
 "$game" >"$work/game.log" 2>&1 &
