@@ -25,9 +25,17 @@ Startup& startup() {
     return s;
 }
 
+bool x11Platform() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return platform.isEmpty() || platform.startsWith("xcb");
+}
+
 [[noreturn]] void noDisplay() {
     const QByteArray display = qgetenv("DISPLAY");
-    if (display.isEmpty()) {
+    if (!x11Platform()) {
+        std::fprintf(stderr, "stackfall: cannot open a display with the platform %s\n",
+                     qgetenv("QT_QPA_PLATFORM").constData());
+    } else if (display.isEmpty()) {
         std::fputs("stackfall: cannot open a display (DISPLAY is not set)\n", stderr);
     } else {
         std::fprintf(stderr, "stackfall: cannot open the display %s\n", display.constData());
@@ -45,9 +53,7 @@ void holdBack(QtMsgType type, const QMessageLogContext&, const QString& message)
 // With the X platform (the default here) and no display named at all, say
 // so before Qt tries.
 bool surelyNoDisplay() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const bool x11 = platform.isEmpty() || platform.startsWith("xcb");
-    return x11 && qEnvironmentVariableIsEmpty("DISPLAY") &&
+    return x11Platform() && qEnvironmentVariableIsEmpty("DISPLAY") &&
            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
