@@ -26,6 +26,53 @@ bool wholeRiff(std::span<const std::byte> image) {
     return riffSize == image.size() - 8;
 }
 
+std::uint32_t readLe(std::span<const std::byte> bytes, std::size_t at, std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+        value |= std::to_integer<std::uint32_t>(bytes[at + i]) << (8 * i);
+    }
+    return value;
+}
+
+// SDL 2.26 takes an ADPCM block whose predictor index equals the number of
+// coefficient pairs and reads past its table with it. Such an image is
+// refused here, before SDL sees it. Other images pass unexamined.
+bool adpcmPredictorsInRange(std::span<const std::byte> image) {
+    std::span<const std::byte> format;
+    std::span<const std::byte> data;
+    for (std::size_t at = 12; at + 8 <= image.size();) {
+        const std::uint32_t size = readLe(image, at + 4, 4);
+        if (size > image.size() - at - 8) {
+            break; // SDL refuses the image itself
+        }
+        const auto body = image.subspan(at + 8, size);
+        if (std::memcmp(image.data() + at, "fmt ", 4) == 0) {
+            format = body;
+        } else if (std::memcmp(image.data() + at, "data", 4) == 0) {
+            data = body;
+        }
+        at += 8 + size + (size & 1U);
+    }
+    constexpr std::uint32_t msAdpcm = 2;
+    if (format.size() < 22 || readLe(format, 0, 2) != msAdpcm) {
+        return true;
+    }
+    const std::uint32_t channels = readLe(format, 2, 2);
+    const std::uint32_t blockAlign = readLe(format, 12, 2);
+    const std::uint32_t coefficients = readLe(format, 20, 2);
+    if (channels == 0 || blockAlign < channels) {
+        return true; // SDL refuses these itself
+    }
+    for (std::size_t block = 0; block + channels <= data.size(); block += blockAlign) {
+        for (std::size_t channel = 0; channel < channels; ++channel) {
+            if (std::to_integer<std::uint32_t>(data[block + channel]) >= coefficients) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The samples SDL's loader allocates, freed on every way out.
 struct LoadedSamples {
     Uint8* data = nullptr;
@@ -48,7 +95,8 @@ std::vector<std::byte> decodeWave(std::span<const std::byte> image) {
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "verystrict");
     SDL_SetHint(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force");
 
-    if (!wholeRiff(image) || image.size() > static_cast<std::size_t>(INT_MAX)) {
+    if (!wholeRiff(image) || image.size() > static_cast<std::size_t>(INT_MAX) ||
+        !adpcmPredictorsInRange(image)) {
         return {};
     }
     SDL_RWops* source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));

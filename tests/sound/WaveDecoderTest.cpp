@@ -143,6 +143,10 @@ TEST(WaveDecoderTest, RefusesDamagedHeaders) {
         {"ADPCM without coefficients", 2, [](auto& i) { putLe16(i, 40, 0); }},
         {"ADPCM predictor out of range", 2,
          [](auto& i) { i.at(bodyOf(i, "data")) = std::byte{0x80}; }},
+        // One past the seven standard pairs, in the second channel of the
+        // second block: SDL would read past its table with it.
+        {"ADPCM predictor one past the table", 2,
+         [](auto& i) { i.at(bodyOf(i, "data") + 1024 + 1) = std::byte{7}; }},
     };
     for (const Damage& damage : damages) {
         auto image = sound(damage.id);
