@@ -62,6 +62,9 @@ Form1::Form1()
     vscroll1_->setGeometry(layout::VScroll1);
 
     text1_->setText(QStringLiteral("Text1"));
+    // Nobody sees it, and an editable box would blink its cursor twice a
+    // second while it holds the focus, waking the program with no game on.
+    text1_->setReadOnly(true);
     text1_->setGeometry(layout::Text1);
 
     setTabOrder(picture1_, picture2_);
