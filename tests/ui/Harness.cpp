@@ -73,10 +73,10 @@ void QuestionAnswerer::poll() {
     for (const QAbstractButton* b : box->buttons()) {
         buttonIcons = buttonIcons || !b->icon().isNull();
     }
-    if (QAbstractButton* button = box->button(answer_)) {
+    if (answer_ == QMessageBox::NoButton) {
+        QTest::keyClick(box, Qt::Key_Escape);
+    } else if (QAbstractButton* button = box->button(answer_)) {
         button->click();
-    } else {
-        box->reject();
     }
 }
 

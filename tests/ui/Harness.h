@@ -46,8 +46,8 @@ public:
 };
 
 // Answers the next question box that opens while it lives, once `delayMs`
-// have passed, and records what the box showed. Make it before the action
-// that asks.
+// have passed, and records what the box showed: with the button `answer`,
+// or with the Escape key for NoButton. Make it before the action that asks.
 class QuestionAnswerer {
 public:
     explicit QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs = 0);

@@ -144,6 +144,13 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
     QVERIFY(h.game.state().PieceCells(1) > 7); // and the piece fell meanwhile
     QVERIFY(h.form.Timer1().isTicking());
 
+    {
+        QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers No
+        h.clickStart();
+        QVERIFY(escape.answered);
+        QCOMPARE(h.game.state().CurrentType, 6);
+    }
+
     QuestionAnswerer yes(QMessageBox::Yes);
     h.clickStart();
     QVERIFY(yes.answered);
@@ -154,6 +161,12 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
 void InputTest::exitQuestionAnsweredCancelThenOk() {
     Harness h;
     h.clickStart();
+    {
+        QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers Cancel
+        h.clickExit();
+        QVERIFY(escape.answered);
+        QVERIFY(h.exits.empty());
+    }
     {
         QuestionAnswerer cancel(QMessageBox::Cancel);
         h.clickExit();
