@@ -36,10 +36,11 @@ Form1::Form1()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      picture1_(new CaptionBox(this, QColor(128, 128, 128),
-                               {QStringLiteral("00:00"),
-                                fitted(designFont(12, true), QStringLiteral("00:00"), 47),
-                                QColor(0, 0, 128), QRect(layout::timelbl, QSize()), true})),
+      picture1_(new CaptionBox(
+          this, QColor(128, 128, 128),
+          {QStringLiteral("00:00"),
+           fitted(designFont(12, true), QStringLiteral("00:00"), layout::timelbl.width()),
+           QColor(0, 0, 128), layout::timelbl, true})),
       picture2_(new CaptionBox(this, QColor(0, 0, 0),
                                {QStringLiteral("00"), designFont(24, true), QColor(0, 255, 0),
                                 layout::scorelbl, false})),

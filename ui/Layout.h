@@ -60,13 +60,16 @@ inline constexpr QRect VScroll1{456, 120, 17, 25};
 inline constexpr QRect Picture2{392, 48, 81, 41};
 inline constexpr QRect scorelbl{0, 0, 79, 37}; // inside Picture2
 inline constexpr QRect Picture1{264, 392, 217, 25};
-inline constexpr QPoint timelbl{84, 0}; // inside Picture1, sized to its text
+// Labels sized to their text keep the top left corner; the size is that of
+// the designed caption in the designed face, the width a stand-in face must
+// keep to.
+inline constexpr QRect timelbl{84, 0, 47, 20}; // inside Picture1
 
 // Surface graphics.
-inline constexpr QPoint Label3{440, 0}; // sized to their text
-inline constexpr QPoint Label4{384, 104};
-inline constexpr QPoint Label2{296, 32};
-inline constexpr QPoint Label1{400, 16};
+inline constexpr QRect Label3{440, 0, 44, 13}; // sized to their text
+inline constexpr QRect Label4{384, 104, 39, 16};
+inline constexpr QRect Label2{296, 32, 36, 16};
+inline constexpr QRect Label1{400, 16, 56, 24};
 inline constexpr QRect levellbl{392, 120, 56, 20};
 inline constexpr QRect Shape4{384, 120, 73, 25};
 inline constexpr QRect Shape3{296, 48, 81, 65};

@@ -64,14 +64,14 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 
 Surface::Surface()
     : levelText_(QStringLiteral("Easy")), mediumBold_(designFont(12, true)),
-      label1Font_(fitted(designFont(13.5, true), Label1Text, 56)),
-      label2Font_(fitted(designFont(9.75, true), Label2Text, 36)),
-      label3Font_(fitted(designFont(8, false), Label3Text, 44)),
-      label4Font_(fitted(designFont(9.75, true), Label4Text, 39)),
-      label1_(sizedToText(layout::Label1, label1Font_, Label1Text)),
-      label2_(sizedToText(layout::Label2, label2Font_, Label2Text)),
-      label3_(sizedToText(layout::Label3, label3Font_, Label3Text)),
-      label4_(sizedToText(layout::Label4, label4Font_, Label4Text)),
+      label1Font_(fitted(designFont(13.5, true), Label1Text, layout::Label1.width())),
+      label2Font_(fitted(designFont(9.75, true), Label2Text, layout::Label2.width())),
+      label3Font_(fitted(designFont(8, false), Label3Text, layout::Label3.width())),
+      label4Font_(fitted(designFont(9.75, true), Label4Text, layout::Label4.width())),
+      label1_(sizedToText(layout::Label1.topLeft(), label1Font_, Label1Text)),
+      label2_(sizedToText(layout::Label2.topLeft(), label2Font_, Label2Text)),
+      label3_(sizedToText(layout::Label3.topLeft(), label3Font_, Label3Text)),
+      label4_(sizedToText(layout::Label4.topLeft(), label4Font_, Label4Text)),
       panel_(QStringLiteral("panel")), start_(QStringLiteral("start")),
       about_(QStringLiteral("about")), exit_(QStringLiteral("exit")),
       pause_(QStringLiteral("pause")) {
