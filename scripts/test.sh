@@ -17,3 +17,9 @@ cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DSTACKFALL_SANI
   -DSTACKFALL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$root/build-asan" -j "$jobs"
 ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" --label-exclude no-sanitizer
+
+echo "== build and fuzz the rules (clang, libFuzzer, address and undefined-behaviour sanitizers)"
+CXX=clang++ cmake -S "$root" -B "$root/build-fuzz" -DSTACKFALL_SANITIZE=ON -DSTACKFALL_BUILD_FUZZ=ON \
+  -DSTACKFALL_BUILD_UI=OFF -DSTACKFALL_BUILD_BENCH=OFF >/dev/null
+cmake --build "$root/build-fuzz" -j "$jobs"
+ctest --test-dir "$root/build-fuzz" --output-on-failure -j "$jobs"

@@ -1,5 +1,6 @@
 #include "Player.h"
 
+#include "Field.h"
 #include "GameTestAccess.h"
 #include "KeyCode.h"
 #include "PieceTable.h"
@@ -44,6 +45,35 @@ std::string clockText(const GameState& s) {
     std::snprintf(text.data(), text.size(), "%02lld:%02d:%02d", static_cast<long long>(s.Hours),
                   s.Minutes, static_cast<int>(s.Seconds));
     return text.data();
+}
+
+// The falling piece stays in one piece: every block touches another side by
+// side, so no block was carried round a wall into the next row.
+bool pieceIsWhole(const GameState& s) {
+    std::array<int, field::Slots> rows{};
+    std::array<int, field::Slots> columns{};
+    std::size_t n = 0;
+    for (int slot = 1; slot <= field::Slots; ++slot) {
+        const int cell = s.PieceCells(slot);
+        if (field::isCell(cell)) {
+            rows[n] = field::rowOf(cell);
+            columns[n++] = field::columnOf(cell);
+        }
+    }
+    std::array<bool, field::Slots> joined{true};
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (std::size_t i = 0; i < n; ++i) {
+            for (std::size_t j = 0; j < n; ++j) {
+                if (joined[i] && !joined[j] &&
+                    std::abs(rows[i] - rows[j]) + std::abs(columns[i] - columns[j]) == 1) {
+                    joined[j] = grew = true;
+                }
+            }
+        }
+    }
+    return std::all_of(joined.begin(), joined.begin() + static_cast<std::ptrdiff_t>(n),
+                       [](bool b) { return b; });
 }
 
 // The answer a click's question gets, with the boxes' default buttons.
@@ -141,120 +171,12 @@ void Player::send(const Event& event) {
 
 void Player::sendChecked(const Event& event) {
     recent_[sentCount_++ % recent_.size()] = {event, depth_};
-    const GameState& s = game_.state();
-    const bool ended = game_.ended();
-    const bool gameOver = s.GameOver;
-    const bool paused = s.Paused;
-    const bool questionOpen = depth_ > 0;
-    const int type = s.CurrentType;
-    const std::int64_t clock = clockSeconds(s);
-    const std::int64_t score = s.Score;
-    const std::int64_t turnSounds = window_.soundCount[2];
-    const std::int64_t newGames = window_.scoreZeroWrites;
-    const std::size_t questions = window_.questions.size();
-
-    // Questions that must be asked: Exit always, Start only during a game;
-    // never while another is open, and nothing once the program has ended.
-    const bool asks =
-        !ended && !questionOpen &&
-        (event.kind == EventKind::Exit || (event.kind == EventKind::Start && !gameOver));
-
-    // Events that the rules refuse, or that find nothing to do, leave every
-    // state and every control as it was.
-    bool refused = ended;
-    switch (event.kind) {
-    case EventKind::Key:
-        refused |= gameOver || !isGameKey(event.key) || (paused && event.key != key::F3);
-        break;
-    case EventKind::GravityTick:
-    case EventKind::ClockTick:
-    case EventKind::DropPiece:
-        refused |= gameOver;
-        break;
-    case EventKind::Start:
-        refused |= questionOpen || (asks && answerTo(event) != Answer::Yes && event.nested == 0);
-        break;
-    case EventKind::Exit:
-        refused |= questionOpen || (answerTo(event) != Answer::Ok && event.nested == 0);
-        break;
-    case EventKind::About:
-        refused = true; // but for the about box itself
-        break;
-    default:
-        break;
-    }
-    std::optional<Snapshot> expected;
-    if (refused) {
-        expected = snapshot();
-        expected->questions += asks ? 1 : 0;
-        expected->aboutShown += event.kind == EventKind::About && !ended ? 1 : 0;
-    }
-
-    checker_.before(s, window_);
+    const Before before = look(event);
+    checker_.before(game_.state(), window_);
     dispatch(event);
-    std::string broken = checker_.after(s, window_);
-
-    if (s.Level < 1 || s.Level > pieces::LevelCount) {
-        broken += "level " + std::to_string(s.Level) + " out of range; ";
-    } else if (window_.gravityPeriod !=
-               pieces::LevelIntervals[static_cast<std::size_t>(s.Level - 1)]) {
-        broken += "Timer1 period " + std::to_string(window_.gravityPeriod) + " at level " +
-                  std::to_string(s.Level) + "; ";
-    }
-    if (window_.ended != game_.ended()) {
-        broken += "the rules and the window disagree on whether the program ended; ";
-    }
-    if (expected) {
-        if (const auto changed = differences(*expected, snapshot()); !changed.empty()) {
-            broken += (ended ? "changed after the program ended: " : "a refused event changed: ") +
-                      changed + "; ";
-        }
-    }
-    if (event.kind == EventKind::Start || event.kind == EventKind::Exit) {
-        if (window_.questions.size() - questions != (asks ? 1u : 0u)) {
-            broken += asks ? "the click asked no question; " : "the click asked a question; ";
-        }
-    }
-
-    const bool newGame = window_.scoreZeroWrites != newGames;
-    if (!ended && !questionOpen) {
-        if (event.kind == EventKind::Start) {
-            const bool wanted = gameOver || answerTo(event) == Answer::Yes;
-            if (newGame != wanted) {
-                broken += wanted ? "Start began no game; " : "Start began a game unasked; ";
-            } else if (newGame &&
-                       (s.GameOver || s.Paused || s.Score != 0 || clockSeconds(s) != 0)) {
-                broken += "a new game does not start running with score and clock at 0; ";
-            }
-        }
-        if (event.kind == EventKind::Exit && game_.ended() != (answerTo(event) == Answer::Ok)) {
-            broken += game_.ended() ? "Exit ended the program unasked; "
-                                    : "Exit answered OK did not end the program; ";
-        }
-    }
-    if (!ended) {
-        if (event.kind == EventKind::Level) {
-            const int level = std::clamp(event.scroll, 1, pieces::LevelCount);
-            if (s.Level != level ||
-                window_.levelText != LevelNames[static_cast<std::size_t>(level - 1)] ||
-                window_.focus != FocusTarget::Text1) {
-                broken += "the level change to " + std::to_string(event.scroll) + " gave level " +
-                          std::to_string(s.Level) + " '" + window_.levelText + "'; ";
-            }
-        }
-        if (event.kind == EventKind::ClockTick && !gameOver) {
-            if (clockSeconds(s) != clock + 1 || s.Seconds < 0 || s.Seconds > 59 || s.Minutes < 0 ||
-                s.Minutes > 59 || window_.timeText != clockText(s)) {
-                broken += "the clock shows '" + window_.timeText + "' after " +
-                          std::to_string(clock) + " s; ";
-            }
-        }
-        if (event.kind == EventKind::Key && event.key == key::F3 && !gameOver &&
-            s.Paused == paused) {
-            broken += "F3 did not toggle the pause; ";
-        }
-    }
+    const std::string broken = checker_.after(game_.state(), window_) + outcome(event, before);
     if (Trace) {
+        const GameState& s = game_.state();
         std::fprintf(stderr, "%*s%-40s type %d at %d %d %d %d, score %lld%s%s\n", 2 * depth_, "",
                      describe(event).c_str(), s.CurrentType, s.PieceCells(1), s.PieceCells(2),
                      s.PieceCells(3), s.PieceCells(4), static_cast<long long>(s.Score),
@@ -263,20 +185,146 @@ void Player::sendChecked(const Event& event) {
     if (!broken.empty()) {
         fail(broken);
     }
+    count(event, before);
+}
 
+Player::Before Player::look(const Event& event) const {
+    const GameState& s = game_.state();
+    Before b{
+        .ended = game_.ended(),
+        .gameOver = s.GameOver,
+        .paused = s.Paused,
+        .questionOpen = depth_ > 0,
+        .type = s.CurrentType,
+        .clock = clockSeconds(s),
+        .score = s.Score,
+        .turnSounds = window_.soundCount[2],
+        .newGames = window_.scoreZeroWrites,
+        .questions = window_.questions.size(),
+    };
+    // Questions that must be asked: Exit always, Start only during a game;
+    // never while another is open, and nothing once the program has ended.
+    b.asks = !b.ended && !b.questionOpen &&
+             (event.kind == EventKind::Exit || (event.kind == EventKind::Start && !b.gameOver));
+
+    // Events that the rules refuse, or that find nothing to do, leave every
+    // state and every control as it was.
+    bool refused = b.ended;
+    switch (event.kind) {
+    case EventKind::Key:
+        refused |= b.gameOver || !isGameKey(event.key) || (b.paused && event.key != key::F3);
+        break;
+    case EventKind::GravityTick:
+    case EventKind::ClockTick:
+    case EventKind::DropPiece:
+        refused |= b.gameOver;
+        break;
+    case EventKind::Start:
+        refused |=
+            b.questionOpen || (b.asks && answerTo(event) != Answer::Yes && event.nested == 0);
+        break;
+    case EventKind::Exit:
+        refused |= b.questionOpen || (answerTo(event) != Answer::Ok && event.nested == 0);
+        break;
+    case EventKind::About:
+        refused = true; // but for the about box itself
+        break;
+    default:
+        break;
+    }
+    if (refused) {
+        b.unchanged = snapshot();
+        b.unchanged->questions += b.asks ? 1 : 0;
+        b.unchanged->aboutShown += event.kind == EventKind::About && !b.ended ? 1 : 0;
+    }
+    return b;
+}
+
+std::string Player::outcome(const Event& event, const Before& b) const {
+    const GameState& s = game_.state();
+    std::string broken;
+    if (s.Level < 1 || s.Level > pieces::LevelCount) {
+        broken += "level " + std::to_string(s.Level) + " out of range; ";
+    } else if (window_.gravityPeriod !=
+               pieces::LevelIntervals[static_cast<std::size_t>(s.Level - 1)]) {
+        broken += "Timer1 period " + std::to_string(window_.gravityPeriod) + " at level " +
+                  std::to_string(s.Level) + "; ";
+    }
+    if (!s.GameOver && !pieceIsWhole(s)) {
+        broken += "the falling piece came apart; ";
+    }
+    if (window_.ended != game_.ended()) {
+        broken += "the rules and the window disagree on whether the program ended; ";
+    }
+    if (b.unchanged) {
+        if (const auto changed = differences(*b.unchanged, snapshot()); !changed.empty()) {
+            broken +=
+                (b.ended ? "changed after the program ended: " : "a refused event changed: ") +
+                changed + "; ";
+        }
+    }
+    if (event.kind == EventKind::Start || event.kind == EventKind::Exit) {
+        if (window_.questions.size() - b.questions != (b.asks ? 1u : 0u)) {
+            broken += b.asks ? "the click asked no question; " : "the click asked a question; ";
+        }
+    }
+    if (b.ended) {
+        return broken;
+    }
+
+    if (event.kind == EventKind::Start && !b.questionOpen) {
+        const bool wanted = b.gameOver || answerTo(event) == Answer::Yes;
+        const bool newGame = window_.scoreZeroWrites != b.newGames;
+        if (newGame != wanted) {
+            broken += wanted ? "Start began no game; " : "Start began a game unasked; ";
+        } else if (newGame && (s.GameOver || s.Paused || s.Score != 0 || clockSeconds(s) != 0)) {
+            broken += "a new game does not start running with score and clock at 0; ";
+        }
+    }
+    if (event.kind == EventKind::Exit && !b.questionOpen &&
+        game_.ended() != (answerTo(event) == Answer::Ok)) {
+        broken += game_.ended() ? "Exit ended the program unasked; "
+                                : "Exit answered OK did not end the program; ";
+    }
+    if (event.kind == EventKind::Level) {
+        const int level = std::clamp(event.scroll, 1, pieces::LevelCount);
+        if (s.Level != level ||
+            window_.levelText != LevelNames[static_cast<std::size_t>(level - 1)] ||
+            window_.focus != FocusTarget::Text1) {
+            broken += "the level change to " + std::to_string(event.scroll) + " gave level " +
+                      std::to_string(s.Level) + " '" + window_.levelText + "'; ";
+        }
+    }
+    if (event.kind == EventKind::ClockTick && !b.gameOver) {
+        if (clockSeconds(s) != b.clock + 1 || s.Seconds < 0 || s.Seconds > 59 || s.Minutes < 0 ||
+            s.Minutes > 59 || window_.timeText != clockText(s)) {
+            broken += "the clock shows '" + window_.timeText + "' after " +
+                      std::to_string(b.clock) + " s; ";
+        }
+    }
+    if (event.kind == EventKind::Key && event.key == key::F3 && !b.gameOver &&
+        s.Paused == b.paused) {
+        broken += "F3 did not toggle the pause; ";
+    }
+    return broken;
+}
+
+void Player::count(const Event& event, const Before& b) {
+    const GameState& s = game_.state();
+    const bool newGame = window_.scoreZeroWrites != b.newGames;
     ++reach_.events;
-    eventsAfterExit_ += ended ? 1 : 0;
-    reach_.duringQuestions += questionOpen ? 1 : 0;
-    reach_.games += window_.scoreZeroWrites - newGames;
-    reach_.rowsRemoved += newGame ? 0 : (s.Score - score) / 10;
-    reach_.restarts += newGame && !gameOver ? 1 : 0;
+    eventsAfterExit_ += b.ended ? 1 : 0;
+    reach_.duringQuestions += b.questionOpen ? 1 : 0;
+    reach_.games += window_.scoreZeroWrites - b.newGames;
+    reach_.rowsRemoved += newGame ? 0 : (s.Score - b.score) / 10;
+    reach_.restarts += newGame && !b.gameOver ? 1 : 0;
     if (event.kind != EventKind::Key) {
         return;
     }
-    reach_.pauses += s.Paused && !paused ? 1 : 0;
-    if (window_.soundCount[2] != turnSounds) {
-        std::int64_t& turns = type == pieces::Line ? reach_.lineTurns
-                              : type == pieces::Square || type == pieces::Single
+    reach_.pauses += s.Paused && !b.paused ? 1 : 0;
+    if (window_.soundCount[2] != b.turnSounds) {
+        std::int64_t& turns = b.type == pieces::Line ? reach_.lineTurns
+                              : b.type == pieces::Square || b.type == pieces::Single
                                   ? reach_.stillTurns
                                   : reach_.generalTurns;
         ++turns;

@@ -52,8 +52,29 @@ private:
         int depth;
     };
 
+    // What an event is checked against, taken just before it is sent.
+    struct Before {
+        bool ended = false;
+        bool gameOver = false;
+        bool paused = false;
+        bool questionOpen = false;
+        int type = 0;
+        std::int64_t clock = 0;
+        std::int64_t score = 0;
+        std::int64_t turnSounds = 0;
+        std::int64_t newGames = 0;
+        std::size_t questions = 0;
+        bool asks = false; // the event must ask a question
+        // Set when the event must change nothing, but for what is allowed.
+        std::optional<Snapshot> unchanged;
+    };
+
     void send(const Event& event);
     void sendChecked(const Event& event);
+    [[nodiscard]] Before look(const Event& event) const;
+    // What the event broke beyond the invariant checker's rules.
+    [[nodiscard]] std::string outcome(const Event& event, const Before& before) const;
+    void count(const Event& event, const Before& before);
     void dispatch(const Event& event);
     [[nodiscard]] Answer onQuestion(const Question& question);
     void onSound();

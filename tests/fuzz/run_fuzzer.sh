@@ -18,10 +18,14 @@ fi
 status=0
 "$fuzzer" "${args[@]}" "$work/corpus" >fuzz.log 2>&1 || status=$?
 
-# With several jobs each one writes its own fuzz-N.log.
-logs=(fuzz*.log)
+# With several jobs each one writes its own fuzz-N.log, which the main log
+# repeats.
+logs=(fuzz.log)
+if ((jobs > 1)); then
+  logs=(fuzz-*.log)
+fi
 if ((status != 0)) || compgen -G "$work/artifacts/*" >/dev/null; then
-  grep -h -A40 -e 'stackfall rules fuzzer: violation' -e 'ERROR: ' -e 'deadly signal' "${logs[@]}" |
+  grep -h -A40 -e 'stackfall rules fuzzer: violation' -e 'ERROR: ' -e 'deadly signal' fuzz*.log |
     head -80 >&2 || true
   echo "rules fuzzer: FAILED (exit $status); inputs in $work/artifacts/, logs in $work" >&2
   ls "$work/artifacts" >&2
