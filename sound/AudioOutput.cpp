@@ -72,4 +72,11 @@ void AudioOutput::play(std::span<const std::byte> pcm) {
     SDL_UnlockAudioDevice(device_);
 }
 
+void AudioOutput::closeIfIdle() {
+    if (device_ != 0 && SDL_GetQueuedAudioSize(device_) == 0) {
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+}
+
 } // namespace stackfall

@@ -24,6 +24,10 @@ public:
     // Drops whatever is still queued and plays `pcm` in its place, with no
     // gap and no overlap; an empty span just stops the sound.
     void play(std::span<const std::byte> pcm);
+    // Closes the device once nothing is left to play, so that no audio
+    // thread runs between games; the next sound opens it again.
+    void closeIfIdle();
+    [[nodiscard]] bool isOpen() const { return device_ != 0; }
 
 private:
     std::unique_ptr<QuietLibraries> quiet_; // from the first open on

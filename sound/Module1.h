@@ -27,6 +27,11 @@ public:
     // call tries again. Never lets queued window events run.
     void PlaySoundRes(int id);
 
+    // Lets the audio device go when no sound is playing; the caller decides
+    // when (the game does so a few seconds after its last sound).
+    void releaseIdleDevice() { output_.closeIfIdle(); }
+    [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
+
     // The wave image of the sound started last.
     [[nodiscard]] std::span<const std::byte> soundBuffer() const { return SoundBuffer; }
 

@@ -6,6 +6,7 @@
 #include "Module1.h"
 #include "ProgramWindows.h"
 #include "ResourceLookup.h"
+#include "SoundRelay.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -18,9 +19,10 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     stackfall::Module1 sound(stackfall::embeddedResource);
+    stackfall::SoundRelay relay(sound);
     stackfall::Form1 form;
     stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });
-    stackfall::Form1Ops ops(form, windows, [&sound](int id) { sound.PlaySoundRes(id); });
+    stackfall::Form1Ops ops(form, windows, [&relay](int id) { relay.play(id); });
     stackfall::ClockRandom random;
     stackfall::Game game(ops, random);
     form.attach(game);

@@ -86,6 +86,23 @@ TEST(PlaybackTest, EachSoundPlaysWholeAndAlone) {
     }
 }
 
+TEST(PlaybackTest, TheDeviceIsLetGoOnlyOnceTheSoundHasPlayed) {
+    DiskOutput disk;
+    Sounds sounds;
+    sounds.images[3] = embedded(3);
+    Module1 module(sounds.lookup());
+    EXPECT_FALSE(module.deviceOpen());
+    module.PlaySoundRes(3);
+    ASSERT_TRUE(module.deviceOpen());
+    module.releaseIdleDevice(); // still playing: kept
+    EXPECT_TRUE(module.deviceOpen());
+    waitFor(1862);
+    module.releaseIdleDevice();
+    EXPECT_FALSE(module.deviceOpen());
+    module.PlaySoundRes(3); // and the next sound opens it again
+    EXPECT_TRUE(module.deviceOpen());
+}
+
 TEST(PlaybackTest, ANewSoundCutsOffTheOneStillPlaying) {
     DiskOutput disk;
     Sounds sounds;

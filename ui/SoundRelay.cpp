@@ -1,0 +1,25 @@
+#include "SoundRelay.h"
+
+#include "Module1.h"
+
+namespace stackfall {
+
+namespace {
+
+// Long enough that a running game keeps its device open between pieces.
+constexpr int IdleMilliseconds = 3000;
+
+} // namespace
+
+SoundRelay::SoundRelay(Module1& sound) : sound_(sound) {
+    idle_.setSingleShot(true);
+    idle_.setInterval(IdleMilliseconds);
+    connect(&idle_, &QTimer::timeout, this, [this] { sound_.releaseIdleDevice(); });
+}
+
+void SoundRelay::play(int id) {
+    sound_.PlaySoundRes(id);
+    idle_.start();
+}
+
+} // namespace stackfall
