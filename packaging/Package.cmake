@@ -13,10 +13,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Stackfall developers <stackfall@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${STACKFALL_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "falling-block puzzle game")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Pieces of square blocks fall down a field of 13 columns by 23 rows. Move them \
-with the arrow keys, turn them, and complete rows to remove them and score. \
-Nine kinds of piece, three speeds, a clock and a pause key.")
+# One line of the package's long description each, as dpkg shows them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Pieces of square blocks fall down a field of 13 columns by 23 rows. Move"
+  "them sideways, turn them and push them down; a full row is removed and"
+  "scores. Nine kinds of piece, three speeds, a clock and a pause key.")
 # Only the build's own output goes into the package, without symbols.
 set(CPACK_STRIP_FILES ON)
 
