@@ -1,0 +1,213 @@
+// Faults met inside the running program: no audio device, and a flood of
+// auto-repeated keys.
+#include "Autoplayer.h"
+#include "Program.h"
+#include "ResourceLookup.h"
+#include "Screen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <unistd.h>
+
+using stackfall::GameState;
+using stackfall::hardening::Program;
+
+namespace {
+
+// Everything the process writes to standard output and standard error while
+// it lives, the C library's and Qt's messages included.
+class CapturedOutput {
+public:
+    CapturedOutput() {
+        if (!file_.open()) {
+            qFatal("cannot make a file for the captured output");
+        }
+        std::fflush(stdout);
+        std::fflush(stderr);
+        savedOut_ = dup(STDOUT_FILENO);
+        savedErr_ = dup(STDERR_FILENO);
+        dup2(file_.handle(), STDOUT_FILENO);
+        dup2(file_.handle(), STDERR_FILENO);
+    }
+    ~CapturedOutput() { restore(); }
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    // Ends the capture and returns what was written.
+    QByteArray text() {
+        restore();
+        file_.seek(0);
+        return file_.readAll();
+    }
+
+private:
+    void restore() {
+        if (savedOut_ < 0) {
+            return;
+        }
+        std::fflush(stdout);
+        std::fflush(stderr);
+        dup2(savedOut_, STDOUT_FILENO);
+        dup2(savedErr_, STDERR_FILENO);
+        close(savedOut_);
+        close(savedErr_);
+        savedOut_ = savedErr_ = -1;
+    }
+
+    QTemporaryFile file_;
+    int savedOut_ = -1;
+    int savedErr_ = -1;
+};
+
+// Counts the key presses that reach one widget.
+class KeyCounter final : public QObject {
+public:
+    explicit KeyCounter(QObject* watched) : QObject(watched) { watched->installEventFilter(this); }
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == parent() && event->type() == QEvent::KeyPress) {
+            ++presses;
+        }
+        return false;
+    }
+};
+
+void setHard(Program& program) {
+    auto& bar = program.form.VScroll1();
+    while (bar.value() < 3) {
+        bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+}
+
+// Plays the planned keys for one piece, until it lands.
+void playOnePiece(Program& program) {
+    const auto plan = stackfall::testing::choosePlan(program.game.state());
+    for (int i = 0; i < plan.turns; ++i) {
+        Program::pressKey(Qt::Key_Up);
+    }
+    for (int i = 0; i < std::abs(plan.shift); ++i) {
+        Program::pressKey(plan.shift < 0 ? Qt::Key_Left : Qt::Key_Right);
+    }
+    const auto landed = program.landings();
+    for (int i = 0; i < 30 && program.landings() == landed; ++i) {
+        Program::pressKey(Qt::Key_Down);
+    }
+}
+
+} // namespace
+
+class FaultTest : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutAnAudioDeviceTheGamePlaysOnInSilence();
+    void aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive();
+};
+
+void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
+    qputenv("SDL_AUDIODRIVER", "stackfall_no_such_driver");
+    Program program(11, Program::Sound::Played);
+    setHard(program);
+
+    QByteArray output;
+    {
+        CapturedOutput captured;
+        program.clickStart();
+        while (program.landings() < 150 || program.sounds[3] == 0) {
+            if (program.game.state().GameOver || program.landings() > 2000) {
+                break;
+            }
+            playOnePiece(program);
+        }
+        output = captured.text();
+    }
+    qInfo("sounds asked for without a device: %lld, %lld and %lld of sounds 1, 2 and 3",
+          static_cast<long long>(program.sounds[1]), static_cast<long long>(program.sounds[2]),
+          static_cast<long long>(program.sounds[3]));
+
+    QVERIFY2(output.isEmpty(), output.constData());
+    QVERIFY(!program.game.state().GameOver);
+    QVERIFY(program.sounds[1] > 0 && program.sounds[2] > 0 && program.sounds[3] > 0);
+    // Each call still took its sound, ready for a device that turns up.
+    const auto expected = stackfall::embeddedResource("sounds", program.lastSound);
+    QVERIFY(!expected.empty());
+    QVERIFY(std::ranges::equal(program.module.soundBuffer(), expected));
+    const std::string wrong = stackfall::hardening::mismatch(
+        stackfall::hardening::shownImage(program.form), program.form, program.game.state());
+    QVERIFY2(wrong.empty(), wrong.c_str());
+}
+
+// A player who leans on the arrow keys: thousands of auto-repeated presses
+// queued before the program gets to any of them. Every one is handled, in
+// order, the board on screen is the rules' board, and a key pressed after
+// them takes effect as soon as they are through.
+void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    const stackfall::hardening::QuietOffscreenLimits quiet;
+    Program program(12, Program::Sound::Played);
+    setHard(program);
+    program.clickStart();
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    KeyCounter counter(focus);
+
+    // Held keys in turn; Down held only briefly, so that the game lasts.
+    constexpr std::array held{Qt::Key_Left, Qt::Key_Up,    Qt::Key_Right, Qt::Key_Up,
+                              Qt::Key_Left, Qt::Key_Right, Qt::Key_Down};
+    std::mt19937 rng(12);
+    int flood = 0;
+    while (flood < 6000) {
+        const Qt::Key key =
+            held[std::uniform_int_distribution<std::size_t>(0, held.size() - 1)(rng)];
+        const int run = std::uniform_int_distribution(20, 200)(rng) / (key == Qt::Key_Down ? 8 : 1);
+        for (int i = 0; i < run; ++i, ++flood) {
+            QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, key, {}, {}, i > 0));
+            QCoreApplication::postEvent(
+                focus, new QKeyEvent(QEvent::KeyRelease, key, {}, {}, i + 1 < run));
+        }
+    }
+    // The later key: pause.
+    QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_F3, {}));
+    QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F3, {}));
+
+    QElapsedTimer clock;
+    clock.start();
+    while (!program.game.state().Paused && clock.elapsed() < 20000) {
+        QCoreApplication::processEvents();
+    }
+    const auto latency = clock.elapsed();
+    qInfo("%d queued key repeats and the pause after them handled in %lld ms; %lld pieces "
+          "landed, sound 2 started %lld times",
+          flood, static_cast<long long>(latency), static_cast<long long>(program.landings()),
+          static_cast<long long>(program.sounds[2]));
+
+    QVERIFY2(program.game.state().Paused, "the pause after the flood was not handled");
+    QCOMPARE(counter.presses, flood + 1);
+    QVERIFY2(latency < 5000, "the flood held the window up for 5 s or more");
+    std::string wrong = stackfall::hardening::mismatch(
+        stackfall::hardening::shownImage(program.form), program.form, program.game.state());
+    QVERIFY2(wrong.empty(), wrong.c_str());
+
+    // Still alive: resumed, gravity moves the piece again on its own timer.
+    Program::pressKey(Qt::Key_F3);
+    QVERIFY(!program.game.state().Paused);
+    const auto cells = program.game.state().PieceCells;
+    const auto landings = program.landings();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        program.game.state().PieceCells != cells || program.landings() != landings, 2000);
+    wrong = stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.form),
+                                           program.form, program.game.state());
+    QVERIFY2(wrong.empty(), wrong.c_str());
+}
+
+QTEST_MAIN(FaultTest)
+#include "FaultTest.moc"

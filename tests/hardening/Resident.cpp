@@ -1,0 +1,28 @@
+#include "Resident.h"
+
+#include <fstream>
+#include <malloc.h>
+#include <unistd.h>
+
+namespace stackfall::hardening {
+
+std::int64_t residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    std::int64_t size = 0;
+    std::int64_t resident = 0;
+    if (!(statm >> size >> resident)) {
+        return 0;
+    }
+    return resident * static_cast<std::int64_t>(sysconf(_SC_PAGESIZE));
+}
+
+void returnFreeMemory() {
+    malloc_trim(0);
+}
+
+std::int64_t heapInUseBytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<std::int64_t>(info.uordblks + info.hblkhd);
+}
+
+} // namespace stackfall::hardening

@@ -1,0 +1,163 @@
+#include "Screen.h"
+
+#include "CaptionBox.h"
+#include "CellState.h"
+#include "ControlTimer.h"
+#include "Form1.h"
+#include "GameState.h"
+#include "Layout.h"
+#include "PieceTable.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+#include <array>
+#include <sstream>
+
+namespace stackfall::hardening {
+
+namespace {
+
+Rgb pixelAt(const QImage& image, QPoint p) {
+    const QRgb c = image.pixel(p);
+    return rgb(static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+               static_cast<std::uint8_t>(qBlue(c)));
+}
+
+std::string hex(Rgb c) {
+    std::ostringstream out;
+    out << std::hex << c;
+    return out.str();
+}
+
+const char* levelName(int level) {
+    static constexpr std::array<const char*, 3> names{"Easy", "Mid", "Hard"};
+    return level >= 1 && level <= 3 ? names[static_cast<std::size_t>(level - 1)] : "?";
+}
+
+// Points of the pause banner, in the banner's own coordinates, and the
+// banner itself, to compare them with.
+constexpr std::array<QPoint, 4> BannerPoints{{{30, 20}, {65, 35}, {100, 50}, {10, 35}}};
+
+const QImage& banner() {
+    static const QImage image =
+        QImage(QStringLiteral(":/pictures/pause.png")).convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+} // namespace
+
+QImage shownImage(QWidget& window) {
+    // Only the repaints: a timer that fired here would change the game
+    // between the picture and the state it is compared with.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    QScreen* screen = window.screen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return screen->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+std::string mismatch(const QImage& shown, const Form1& form, const GameState& state) {
+    std::ostringstream out;
+    if (shown.size() != layout::ClientSize) {
+        out << "the window shows " << shown.width() << "x" << shown.height() << " pixels; ";
+        return out.str();
+    }
+
+    const bool paused = form.surface().pauseVisible();
+    if (paused != state.Paused) {
+        out << "pause banner " << (paused ? "shown" : "hidden") << " while "
+            << (state.Paused ? "paused" : "not paused") << "; ";
+    }
+    for (const QPoint p : BannerPoints) {
+        const Rgb want = pixelAt(banner(), p);
+        const Rgb got = pixelAt(shown, layout::pauseimg.topLeft() + p);
+        if (paused && got != want) {
+            out << "pause banner not drawn at " << p.x() << "," << p.y() << "; ";
+        }
+    }
+
+    for (int cell = 1; cell <= layout::CellCount; ++cell) {
+        const QPoint centre = layout::cellRect(cell).center();
+        if (paused && layout::pauseimg.contains(centre)) {
+            continue; // under the banner
+        }
+        const Cell code = state.CellState(cell);
+        const Rgb got = pixelAt(shown, centre);
+        if (got != fillOf(code)) {
+            out << "cell " << cell << " shows " << hex(got) << " for state "
+                << static_cast<int>(code) << "; ";
+        }
+    }
+
+    // The rules' own account: exactly the falling piece's cells hold 2.
+    int falling = 0;
+    for (int cell = 1; cell <= layout::CellCount; ++cell) {
+        falling += state.CellState(cell) == Cell::Falling ? 1 : 0;
+    }
+    int blocks = 0;
+    if (!state.GameOver) {
+        for (int slot = 1; slot <= 4; ++slot) {
+            const int cell = state.PieceCells(slot);
+            if (cell == 0) {
+                continue;
+            }
+            ++blocks;
+            if (cell < 1 || cell > layout::CellCount || state.CellState(cell) != Cell::Falling) {
+                out << "slot " << slot << " names cell " << cell << ", not a falling block; ";
+            }
+        }
+    }
+    if (falling != blocks) {
+        out << falling << " cells hold 2 for a piece of " << blocks << " blocks; ";
+    }
+
+    std::array<bool, layout::PreviewCount + 1> lit{};
+    if (state.NextType >= 1 && state.NextType <= pieces::TypeCount) {
+        for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.NextType - 1)]) {
+            if (entry != 0) {
+                lit[static_cast<std::size_t>(pieces::previewCellOf(entry))] = true;
+            }
+        }
+    }
+    for (int cell = 1; cell <= layout::PreviewCount; ++cell) {
+        const Rgb want =
+            lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit : colour::PreviewUnlit;
+        const Rgb got = pixelAt(shown, layout::previewRect(cell).center());
+        if (got != want) {
+            out << "preview cell " << cell << " shows " << hex(got) << " for next type "
+                << state.NextType << "; ";
+        }
+    }
+
+    // Before the first game the score box keeps its design caption.
+    if (state.NextType != 0) {
+        const QString want = QStringLiteral(" %1").arg(state.Score);
+        if (form.Picture2().text() != want) {
+            out << "score box shows '" << form.Picture2().text().toStdString() << "' for "
+                << state.Score << "; ";
+        }
+    }
+    if (form.surface().levelText() != QLatin1String(levelName(state.Level))) {
+        out << "level name '" << form.surface().levelText().toStdString() << "' for level "
+            << state.Level << "; ";
+    }
+
+    const bool running = !state.GameOver && !state.Paused;
+    if (form.Timer1().isTicking() != running) {
+        out << "gravity timer " << (running ? "stopped" : "ticking") << "; ";
+    }
+    if (form.Timer2().isTicking() == state.GameOver) {
+        out << "clock timer " << (state.GameOver ? "ticking" : "stopped") << "; ";
+    }
+    if (form.Timer1().interval() != state.LevelInterval(state.Level)) {
+        out << "gravity period " << form.Timer1().interval() << " at level " << state.Level << "; ";
+    }
+    return out.str();
+}
+
+} // namespace stackfall::hardening
