@@ -9,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <string>
 
 namespace stackfall::bench {
@@ -82,34 +83,33 @@ void RestoreState(benchmark::State& st) {
 }
 BENCHMARK(RestoreState);
 
-void LandingWithoutRows(benchmark::State& st) {
+// Lands the same prepared piece again and again, restoring the field before
+// each landing; returns the points the last landing scored.
+template <typename Land>
+std::int64_t landRepeatedly(benchmark::State& st, int fullRows, int type, std::array<int, 4> cells,
+                            Land land) {
     Rig rig;
-    GameTestAccess::setBoard(rig.game, stackPicture(0));
-    GameTestAccess::placePiece(rig.game, 6, {280, 292, 293, 294});
+    GameTestAccess::setBoard(rig.game, stackPicture(fullRows));
+    GameTestAccess::placePiece(rig.game, type, cells);
     const GameState prepared = rig.state();
     const auto before = testing::allocations();
     for (auto _ : st) {
         rig.state() = prepared;
-        GameTestAccess::GravityStep(rig.game);
+        land(rig.game);
     }
     checkAllocations(st, before);
+    return rig.state().Score - prepared.Score;
+}
+
+void LandingWithoutRows(benchmark::State& st) {
+    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, GameTestAccess::GravityStep);
 }
 BENCHMARK(LandingWithoutRows);
 
 void LandingThatRemovesFourRows(benchmark::State& st) {
-    Rig rig;
-    GameTestAccess::setBoard(rig.game, stackPicture(4));
-    GameTestAccess::placePiece(rig.game, 7, {248, 261, 274, 287});
-    const GameState prepared = rig.state();
-    const auto before = testing::allocations();
-    for (auto _ : st) {
-        rig.state() = prepared;
-        GameTestAccess::GravityStep(rig.game);
-    }
-    if (rig.state().Score != prepared.Score + 40) {
+    if (landRepeatedly(st, 4, 7, {248, 261, 274, 287}, GameTestAccess::GravityStep) != 40) {
         st.SkipWithError("the landing did not remove four rows");
     }
-    checkAllocations(st, before);
 }
 BENCHMARK(LandingThatRemovesFourRows);
 
@@ -138,16 +138,8 @@ void SidewaysKey(benchmark::State& st) {
 BENCHMARK(SidewaysKey);
 
 void SoftDropThatLands(benchmark::State& st) {
-    Rig rig;
-    GameTestAccess::setBoard(rig.game, stackPicture(0));
-    GameTestAccess::placePiece(rig.game, 6, {280, 292, 293, 294});
-    const GameState prepared = rig.state();
-    const auto before = testing::allocations();
-    for (auto _ : st) {
-        rig.state() = prepared;
-        rig.game.Form_KeyDown(key::Down, 0);
-    }
-    checkAllocations(st, before);
+    landRepeatedly(st, 0, 6, {280, 292, 293, 294},
+                   [](Game& game) { game.Form_KeyDown(key::Down, 0); });
 }
 BENCHMARK(SoftDropThatLands);
 

@@ -3,8 +3,8 @@
 #include "Game.h"
 #include "GameTestAccess.h"
 #include "KeyCode.h"
+#include "NullWindow.h"
 #include "Randoms.h"
-#include "WindowOps.h"
 
 #include <array>
 #include <limits>
@@ -13,21 +13,8 @@ namespace stackfall::testing {
 namespace {
 
 // Counts landings (a landing plays sound 1 or 3) and does nothing else.
-class LandingCounter final : public WindowOps {
+class LandingCounter final : public NullWindow {
 public:
-    void setCellFill(int, Rgb) override {}
-    void setCellOutline(int, Rgb) override {}
-    void setBorderFill(int, Rgb) override {}
-    void setPreviewFill(int, Rgb) override {}
-    void setLabelText(Label, std::string_view) override {}
-    void setPauseVisible(bool) override {}
-    void setTimerEnabled(Timer, bool) override {}
-    void setGravityPeriod(int) override {}
-    [[nodiscard]] int scrollValue() const override { return 1; }
-    void showWindow(Window) override {}
-    [[nodiscard]] Answer ask(const Question& q) override { return q.defaultButton; }
-    void endProgram() override {}
-    void setFocus(FocusTarget) override {}
     void playSound(int id) override { landings += id == 2 ? 0 : 1; }
 
     int landings = 0;

@@ -5,7 +5,7 @@
 namespace stackfall::testing {
 
 // A window that does no work, so the figures are the rules' own.
-class NullWindow final : public WindowOps {
+class NullWindow : public WindowOps {
 public:
     void setCellFill(int, Rgb) override {}
     void setCellOutline(int, Rgb) override {}
