@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Faults of the real program's windows on a virtual X display, one case per
+# run: the main window closed while a question is open, or while the
+# game-over picture is open, and Exit confirmed while both picture windows
+# are open. The program must go on or end exactly as the player expects,
+# with exit code 0, and write nothing.
+# Usage: faults.sh <case> <stackfall executable> <send_close helper> <source dir>
+set -uo pipefail
+
+case_name=$1
+game=("$2")
+send_close=$3
+root=$4
+
+for tool in Xvfb xdotool import convert; do
+  command -v "$tool" >/dev/null || bash "$root/scripts/setup.sh"
+done
+
+work=$(mktemp -d)
+source "$(dirname "$0")/x_session.sh"
+finish() {
+  local status=$?
+  stop_session
+  if ((status == 0)); then
+    rm -rf "$work"
+  else
+    echo "faults: logs kept in $work" >&2
+  fi
+}
+trap finish EXIT
+
+export SDL_AUDIODRIVER=dummy
+# In the sanitizer build: leaks of the system's libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
+start_display
+start_game
+main=$(wait_window Stackfall 30)
+[[ -n $main ]] || fail "the main window did not appear"
+
+# The program has ended with status 0 within $1 seconds and said nothing.
+expect_clean_end() {
+  wait_game_end "$1" || fail "the program did not end"
+  ((game_status == 0)) || fail "the program ended with status $game_status"
+  [[ ! -s $work/game.err && ! -s $work/game.out ]] || fail "the program wrote: $(cat "$work/game.err")"
+}
+
+case $case_name in
+close_during_question)
+  # A close box is no way round a question: the main window stays with its
+  # question, and the game goes on once the question is answered.
+  click_start "$main"
+  click_start "$main"
+  question=$(wait_window 'God Warning !!!' 10)
+  [[ -n $question ]] || fail "no restart question"
+  "$send_close" "$main" || fail "could not ask the main window to close"
+  sleep 0.5
+  running || fail "the program ended while the question was open"
+  window_shown Stackfall || fail "the main window closed under its question"
+  window_shown 'God Warning !!!' || fail "the question went away"
+  xdotool mousemove --window "$question" 20 20 key Escape # No
+  sleep 0.3
+  window_shown 'God Warning !!!' && fail "the question stayed after No"
+  mapfile -t before < <(blue_cells "$main")
+  sleep 1.2
+  mapfile -t after < <(blue_cells "$main")
+  ((${#before[@]} > 0)) || fail "no falling piece after the question"
+  [[ "${before[*]}" != "${after[*]}" ]] || fail "the piece stopped falling: ${before[*]}"
+  # The same with the exit question, answered OK.
+  click_exit "$main"
+  question=$(wait_window "What's up, Zolbert !!" 10)
+  [[ -n $question ]] || fail "no exit question"
+  "$send_close" "$main"
+  sleep 0.5
+  running || fail "the program ended while the exit question was open"
+  window_shown Stackfall || fail "the main window closed under the exit question"
+  xdotool mousemove --window "$question" 20 20 key Return # OK
+  expect_clean_end 10
+  echo "faults: closing the main window waits for its question; the game goes on, OK ends it"
+  ;;
+close_with_game_over_picture)
+  picture=$(play_to_game_over "$main")
+  [[ -n $picture ]] || fail "no game-over picture"
+  "$send_close" "$main"
+  sleep 1
+  window_shown Stackfall && fail "the main window did not close"
+  running || fail "the program ended with the game-over picture still open"
+  window_shown Form2 || fail "the game-over picture closed with the main window"
+  click "$picture" 40 40
+  expect_clean_end 10
+  echo "faults: the program lived on with the game-over picture, and ended with its click"
+  ;;
+exit_with_pictures_open)
+  picture=$(play_to_game_over "$main")
+  [[ -n $picture ]] || fail "no game-over picture"
+  # The pictures open centred on the main window; bring it back on top to
+  # reach its buttons, as a player would.
+  xdotool windowraise "$main"
+  click_about "$main"
+  [[ -n $(wait_window 'About MyApp' 10) ]] || fail "no about box"
+  xdotool windowraise "$main"
+  click_exit "$main"
+  question=$(wait_window "What's up, Zolbert !!" 10)
+  [[ -n $question ]] || fail "no exit question"
+  window_shown Form2 && window_shown 'About MyApp' || fail "a picture window closed too soon"
+  xdotool mousemove --window "$question" 20 20 key Return # OK
+  expect_clean_end 10
+  echo "faults: OK on Exit closed the game-over picture, the about box and the game"
+  ;;
+*)
+  fail "no case $case_name"
+  ;;
+esac

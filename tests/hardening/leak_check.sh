@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The real program through a whole session on a virtual X display: start, a
+# game played to its end, the game-over picture, the about box, Exit
+# confirmed. It must leak nothing: under valgrind (memcheck) no block
+# definitely or indirectly lost and no memory error; in the sanitizer build,
+# no report from LeakSanitizer. The suppression files name only third-party
+# libraries.
+# Usage: leak_check.sh valgrind|lsan <stackfall executable> <source dir>
+set -uo pipefail
+
+mode=$1
+exe=$2
+root=$3
+here=$(cd "$(dirname "$0")" && pwd)
+
+for tool in Xvfb xdotool valgrind; do
+  command -v "$tool" >/dev/null || bash "$root/scripts/setup.sh"
+done
+
+work=$(mktemp -d)
+source "$here/x_session.sh"
+finish() {
+  local status=$?
+  stop_session
+  if ((status == 0)); then
+    rm -rf "$work"
+  else
+    echo "leak_check: logs kept in $work" >&2
+  fi
+}
+trap finish EXIT
+
+export SDL_AUDIODRIVER=dummy
+case $mode in
+valgrind)
+  # Forked children (the D-Bus library's launcher) are not the game.
+  game=(valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect
+    --errors-for-leak-kinds=definite,indirect --child-silent-after-fork=yes
+    --suppressions="$here/valgrind.supp" --num-callers=40 --log-file="$work/valgrind.log"
+    "$exe")
+  patience=120
+  ;;
+lsan)
+  export ASAN_OPTIONS="detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+  export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  game=("$exe")
+  patience=30
+  ;;
+*)
+  fail "no mode $mode"
+  ;;
+esac
+
+start_display
+start_game
+main=$(wait_window Stackfall "$patience")
+[[ -n $main ]] || fail "the main window did not appear"
+picture=$(play_to_game_over "$main")
+[[ -n $picture ]] || picture=$(wait_window Form2 "$patience")
+[[ -n $picture ]] || fail "no game-over picture"
+xdotool windowraise "$main"
+click_about "$main"
+[[ -n $(wait_window 'About MyApp' "$patience") ]] || fail "no about box"
+xdotool windowraise "$main"
+click_exit "$main"
+question=$(wait_window "What's up, Zolbert !!" "$patience")
+[[ -n $question ]] || fail "no exit question"
+xdotool mousemove --window "$question" 20 20 key Return
+wait_game_end "$patience" || fail "the program did not end"
+
+case $mode in
+valgrind)
+  summary=$(grep -E 'definitely lost:|indirectly lost:|possibly lost:|still reachable:|suppressed:|ERROR SUMMARY' \
+    "$work/valgrind.log" | sed 's/^==[0-9]*== *//')
+  echo "$summary"
+  grep -q 'definitely lost: 0 bytes in 0 blocks' "$work/valgrind.log" ||
+    grep -q 'All heap blocks were freed' "$work/valgrind.log" || {
+    cat "$work/valgrind.log" >&2
+    fail "definite leaks"
+  }
+  grep -q 'ERROR SUMMARY: 0 errors' "$work/valgrind.log" || {
+    cat "$work/valgrind.log" >&2
+    fail "memory errors or leaks"
+  }
+  ((game_status == 0)) || fail "the program ended with status $game_status"
+  ;;
+lsan)
+  if ((game_status != 0)) || grep -q 'Sanitizer' "$work/game.err"; then
+    cat "$work/game.err" >&2
+    fail "the program ended with status $game_status"
+  fi
+  echo "LeakSanitizer: no leak reported"
+  ;;
+esac
+echo "leak_check: start, game over, the about box and Exit, with no leak"
