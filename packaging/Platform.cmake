@@ -15,6 +15,7 @@ elseif(APPLE)
   set_source_files_properties(${icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
   set_target_properties(stackfall PROPERTIES
     MACOSX_BUNDLE ON
+    MACOSX_BUNDLE_INFO_PLIST ${CMAKE_CURRENT_LIST_DIR}/Info.plist.in
     OUTPUT_NAME Stackfall
     MACOSX_BUNDLE_BUNDLE_NAME Stackfall
     MACOSX_BUNDLE_GUI_IDENTIFIER org.example.stackfall
