@@ -119,7 +119,7 @@ void HighDpiTest::layoutStaysInLogicalPixels() {
 
 void HighDpiTest::playfieldHasNoBlendedPixels() {
     Harness h({6, 3});
-    h.clickStart(); // a falling T piece and the grey-lit preview
+    h.clickStart(); // a blue T piece among the white cells
     const QImage shot = h.grab();
 
     // The ring, the cells and the shadow of the backing, nothing else: any
@@ -131,8 +131,11 @@ void HighDpiTest::playfieldHasNoBlendedPixels() {
     QPoint first;
     for (int y = field.top(); y <= field.bottom(); ++y) {
         for (int x = field.left(); x <= field.right(); ++x) {
-            if (std::find(drawn.begin(), drawn.end(), shot.pixelColor(x, y)) == drawn.end()) {
-                first = blended++ == 0 ? QPoint(x, y) : first;
+            if (std::find(drawn.begin(), drawn.end(), shot.pixelColor(x, y)) != drawn.end()) {
+                continue;
+            }
+            if (blended++ == 0) {
+                first = QPoint(x, y);
             }
         }
     }
