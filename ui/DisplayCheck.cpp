@@ -50,19 +50,11 @@ void holdBack(QtMsgType type, const QMessageLogContext&, const QString& message)
     startup().held.append({type, message});
 }
 
-// With the X platform (the default here) and no display named at all, say
-// so before Qt tries.
-bool surelyNoDisplay() {
-    return x11Platform() && qEnvironmentVariableIsEmpty("DISPLAY") &&
-           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
 } // namespace
 
 DisplayCheck::DisplayCheck() {
-    if (surelyNoDisplay()) {
-        noDisplay();
-    }
+    // Qt itself decides whether a display can be had (every platform has its
+    // own idea of one); its fatal message is what this turns into one line.
     startup().holding = true;
     startup().previous = qInstallMessageHandler(holdBack);
 }
