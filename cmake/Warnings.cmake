@@ -1,6 +1,10 @@
 # Strict warnings and the optional sanitizers, for the project's own targets
 # only: link `stackfall_options` to get them.
 add_library(stackfall_options INTERFACE)
+if(MSVC)
+  target_compile_options(stackfall_options INTERFACE /W4 /WX /permissive- /utf-8)
+  return()
+endif()
 target_compile_options(stackfall_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
   -Wsuggest-override -Wnon-virtual-dtor -Wimplicit-fallthrough -Werror)
