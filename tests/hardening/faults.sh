@@ -31,7 +31,7 @@ trap finish EXIT
 
 export SDL_AUDIODRIVER=dummy
 # In the sanitizer build: leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 start_display
 start_game
