@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program through a whole session on a virtual X display: start, a
-# game played to its end, the game-over picture, the about box, Exit
-# confirmed. It must leak nothing: under valgrind (memcheck) no block
+# game played to its end, the game-over picture and the about box closed by
+# clicks, a second game to its end, and Exit confirmed with both pictures
+# open. It must leak nothing: under valgrind (memcheck) no block
 # definitely or indirectly lost and no memory error; in the sanitizer build,
 # no report from LeakSanitizer. The suppression files name only third-party
 # libraries.
@@ -55,12 +56,28 @@ start_display
 start_game
 main=$(wait_window Stackfall "$patience")
 [[ -n $main ]] || fail "the main window did not appear"
-picture=$(play_to_game_over "$main")
-[[ -n $picture ]] || picture=$(wait_window Form2 "$patience")
-[[ -n $picture ]] || fail "no game-over picture"
-xdotool windowraise "$main"
-click_about "$main"
-[[ -n $(wait_window 'About MyApp' "$patience") ]] || fail "no about box"
+# Twice: the first time the picture windows are closed by a click, the
+# second time Exit closes them.
+for round in 1 2; do
+  picture=$(play_to_game_over "$main")
+  [[ -n $picture ]] || picture=$(wait_window Form2 "$patience")
+  [[ -n $picture ]] || fail "no game-over picture"
+  xdotool windowraise "$main"
+  click_about "$main"
+  about=$(wait_window 'About MyApp' "$patience")
+  [[ -n $about ]] || fail "no about box"
+  if ((round == 1)); then
+    xdotool windowraise "$about"
+    click "$about" 20 20
+    xdotool windowraise "$picture"
+    click "$picture" 20 20
+    for _ in $(seq $((patience * 10))); do
+      window_shown Form2 || window_shown 'About MyApp' || break
+      sleep 0.1
+    done
+    window_shown Form2 || window_shown 'About MyApp' && fail "a click did not close a picture"
+  fi
+done
 xdotool windowraise "$main"
 click_exit "$main"
 question=$(wait_window "What's up, Zolbert !!" "$patience")
@@ -92,4 +109,4 @@ lsan)
   echo "LeakSanitizer: no leak reported"
   ;;
 esac
-echo "leak_check: start, game over, the about box and Exit, with no leak"
+echo "leak_check: two games, the pictures closed by clicks and by Exit, with no leak"
