@@ -93,8 +93,8 @@ close_with_game_over_picture)
 exit_with_pictures_open)
   picture=$(play_to_game_over "$main")
   [[ -n $picture ]] || fail "no game-over picture"
-  # The pictures open centred on the main window; bring it back on top to
-  # reach its buttons, as a player would.
+  # The pictures open over the main window's buttons; bring it back on top
+  # to reach them, as a player would.
   xdotool windowraise "$main"
   click_about "$main"
   [[ -n $(wait_window 'About MyApp' 10) ]] || fail "no about box"
