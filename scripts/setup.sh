@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ make cmake pkg-config qt6-base-dev libsdl2-dev
+  g++ make cmake pkg-config qt6-base-dev libsdl2-dev libx11-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing (libFuzzer ships with clang) and leak checks
