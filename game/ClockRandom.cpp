@@ -1,5 +1,7 @@
 #include "ClockRandom.h"
 
+#include "SplitMix64.h"
+
 #include <chrono>
 
 namespace stackfall {
@@ -12,13 +14,7 @@ void ClockRandom::reseedFromClock() {
 }
 
 double ClockRandom::next() {
-    state_ += 0x9e3779b97f4a7c15ULL;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    z ^= z >> 31;
-    // The top 53 bits give every double in [0, 1) on a 2^-53 grid.
-    return static_cast<double>(z >> 11) * 0x1.0p-53;
+    return splitMix64(state_);
 }
 
 } // namespace stackfall

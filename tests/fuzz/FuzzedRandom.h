@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RandomSource.h"
+#include "SplitMix64.h"
 
 #include <array>
 #include <cstddef>
@@ -28,13 +29,7 @@ public:
             --count_;
             return value;
         }
-        // SplitMix64, top 53 bits.
-        state_ += 0x9e3779b97f4a7c15ULL;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-        z ^= z >> 31;
-        return static_cast<double>(z >> 11) * 0x1.0p-53;
+        return splitMix64(state_);
     }
 
     std::int64_t draws = 0;
