@@ -18,16 +18,7 @@ done
 
 work=$(mktemp -d)
 source "$(dirname "$0")/x_session.sh"
-finish() {
-  local status=$?
-  stop_session
-  if ((status == 0)); then
-    rm -rf "$work"
-  else
-    echo "faults: logs kept in $work" >&2
-  fi
-}
-trap finish EXIT
+trap end_session EXIT
 
 export SDL_AUDIODRIVER=dummy
 # In the sanitizer build: leaks of the system's libraries are not ours.

@@ -20,16 +20,7 @@ done
 
 work=$(mktemp -d)
 source "$here/x_session.sh"
-finish() {
-  local status=$?
-  stop_session
-  if ((status == 0)); then
-    rm -rf "$work"
-  else
-    echo "leak_check: logs kept in $work" >&2
-  fi
-}
-trap finish EXIT
+trap end_session EXIT
 
 export SDL_AUDIODRIVER=dummy
 case $mode in

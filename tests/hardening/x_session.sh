@@ -18,6 +18,18 @@ stop_session() {
   return 0
 }
 
+# For `trap end_session EXIT`: stops the session, and keeps the scratch
+# directory with its logs only when the script failed.
+end_session() {
+  local status=$?
+  stop_session
+  if ((status == 0)); then
+    rm -rf "$work"
+  else
+    echo "${0##*/}: logs kept in $work" >&2
+  fi
+}
+
 # Xvfb picks a free display number itself and reports it.
 start_display() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" \

@@ -5,6 +5,7 @@
 #include "CaptionBox.h"
 #include "Harness.h"
 #include "Layout.h"
+#include "ScreenColours.h"
 
 #include <QLineEdit>
 #include <QPixmap>
@@ -21,12 +22,7 @@ namespace layout = stackfall::layout;
 
 namespace {
 
-const QColor White(255, 255, 255);
-const QColor Black(0, 0, 0);
-const QColor Grey(192, 192, 192);
-const QColor DarkGrey(64, 64, 64);
-const QColor DarkBlue(0, 0, 192);
-const QColor Blue(0, 0, 255);
+using namespace stackfall::testing::screen;
 
 struct Run {
     QColor colour;

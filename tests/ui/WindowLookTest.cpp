@@ -5,6 +5,7 @@
 #include "Harness.h"
 #include "Layout.h"
 #include "PieceTable.h"
+#include "ScreenColours.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -19,14 +20,7 @@ namespace layout = stackfall::layout;
 
 namespace {
 
-const QColor White(255, 255, 255);
-const QColor Black(0, 0, 0);
-const QColor Grey(192, 192, 192);
-const QColor DarkGrey(64, 64, 64);
-const QColor DarkBlue(0, 0, 192);
-const QColor Blue(0, 0, 255);
-const QColor Navy(0, 0, 128);
-const QColor Green(0, 255, 0);
+using namespace stackfall::testing::screen;
 
 int countColour(const QImage& image, const QRect& area, const QColor& colour) {
     int n = 0;
