@@ -16,35 +16,35 @@ constexpr std::array<std::string_view, pieces::LevelCount> LevelNames{"Easy", "M
 
 } // namespace
 
-void Game::Timer2_Timer() {
+void Game::clockTick() {
     // The clock only runs during a game; a tick that was already on its way
     // when the game ended must not move the final time.
-    if (!accepting() || s_.GameOver) {
+    if (!accepting() || s_.gameOver) {
         return;
     }
     Busy busy(busy_);
-    ++s_.Seconds;
-    if (s_.Seconds >= 60) {
-        ++s_.Minutes;
-        s_.Seconds = static_cast<std::int16_t>(s_.Seconds - 60);
+    ++s_.seconds;
+    if (s_.seconds >= 60) {
+        ++s_.minutes;
+        s_.seconds = static_cast<std::int16_t>(s_.seconds - 60);
     }
-    if (s_.Minutes >= 60) {
-        ++s_.Hours;
-        s_.Minutes -= 60;
+    if (s_.minutes >= 60) {
+        ++s_.hours;
+        s_.minutes -= 60;
     }
-    window_.setLabelText(Label::Time, LabelText::time(s_.Hours, s_.Minutes, s_.Seconds).view());
+    window_.setLabelText(Label::Time, LabelText::time(s_.hours, s_.minutes, s_.seconds).view());
 }
 
-void Game::VScroll1_Change() {
+void Game::levelChosen() {
     if (!accepting()) {
         return;
     }
     Busy busy(busy_);
-    s_.Level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
-    window_.setGravityPeriod(s_.LevelInterval(s_.Level));
-    window_.setLabelText(Label::Level, LevelNames[static_cast<std::size_t>(s_.Level - 1)]);
+    s_.level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
+    window_.setGravityPeriod(s_.levelInterval(s_.level));
+    window_.setLabelText(Label::Level, LevelNames[static_cast<std::size_t>(s_.level - 1)]);
     window_.setFocus(FocusTarget::MainWindow);
-    window_.setFocus(FocusTarget::Text1);
+    window_.setFocus(FocusTarget::FocusKeeper);
 }
 
 } // namespace stackfall

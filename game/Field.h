@@ -9,8 +9,8 @@ inline constexpr int Columns = 13;
 inline constexpr int Rows = 23;
 inline constexpr int CellCount = Columns * Rows;                 // 299
 inline constexpr int FirstBottomCell = (Rows - 1) * Columns + 1; // 287
-inline constexpr int BorderSegments = 76;                        // pinggir(0) to pinggir(75)
-inline constexpr int PreviewCells = 12;                          // Box2(1) to Box2(12)
+inline constexpr int BorderSegments = 76;                        // the grey ring, numbered 0 to 75
+inline constexpr int PreviewCells = 12;                          // the next-piece preview, 1 to 12
 inline constexpr int Slots = 4;
 
 [[nodiscard]] constexpr int rowOf(int cell) {

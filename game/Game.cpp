@@ -10,18 +10,18 @@
 namespace stackfall {
 
 void Game::setCell(int cell, Cell state) {
-    s_.CellState(cell) = state;
+    s_.cells(cell) = state;
     window_.setCellFill(cell, fillOf(state));
 }
 
-void Game::Form_Load() {
+void Game::load() {
     if (!accepting()) {
         return;
     }
     Busy busy(busy_);
     random_.reseedFromClock();
-    s_.Paused = false;
-    s_.GameOver = true;
+    s_.paused = false;
+    s_.gameOver = true;
     for (int i = 0; i < field::BorderSegments; ++i) {
         window_.setBorderFill(i, colour::Border);
     }
@@ -31,15 +31,15 @@ void Game::Form_Load() {
     for (int type = 1; type <= pieces::TypeCount; ++type) {
         const auto& shape = pieces::Shapes[static_cast<std::size_t>(type - 1)];
         for (int slot = 1; slot <= field::Slots; ++slot) {
-            s_.PieceShapes(type)(slot) = shape[static_cast<std::size_t>(slot - 1)];
+            s_.pieceShapes(type)(slot) = shape[static_cast<std::size_t>(slot - 1)];
         }
-        s_.PivotSlot(type) = pieces::Pivots[static_cast<std::size_t>(type - 1)];
+        s_.pivotSlots(type) = pieces::Pivots[static_cast<std::size_t>(type - 1)];
     }
     for (int level = 1; level <= pieces::LevelCount; ++level) {
-        s_.LevelInterval(level) = pieces::LevelIntervals[static_cast<std::size_t>(level - 1)];
+        s_.levelInterval(level) = pieces::LevelIntervals[static_cast<std::size_t>(level - 1)];
     }
-    s_.Level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
-    window_.setGravityPeriod(s_.LevelInterval(s_.Level));
+    s_.level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
+    window_.setGravityPeriod(s_.levelInterval(s_.level));
 }
 
 } // namespace stackfall

@@ -21,18 +21,18 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    void Form_Load();
-    void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void Picture1_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void Picture2_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void Text1_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void VScroll1_KeyDown(std::int16_t keyCode, std::int16_t shift);
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void VScroll1_Change();
-    void Image2_Click();
-    void Image3_Click();
-    void Image4_Click();
+    void load();
+    void keyDown(std::int16_t keyCode, std::int16_t shift);
+    void clockPanelKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void scorePanelKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void focusKeeperKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void levelBarKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void gravityTick();
+    void clockTick();
+    void levelChosen();
+    void startClicked();
+    void aboutClicked();
+    void exitClicked();
 
     [[nodiscard]] const GameState& state() const { return s_; }
     // True once the player has confirmed Exit; every later event is ignored.
@@ -45,25 +45,25 @@ private:
     [[nodiscard]] bool accepting() const { return !busy_ && !ended_; }
 
     // Gravity and moves.
-    void GravityStep();
-    void ShiftPiece(int step);
-    void SettlePiece();
+    void gravityStep();
+    void shiftPiece(int step);
+    void settlePiece();
     // Rows.
-    void ClearFullRows();
-    void ShowScore();
+    void clearFullRows();
+    void showScore();
     // Spawning.
-    void SpawnPiece();
-    void StopGame();
-    [[nodiscard]] int DrawType();
-    void ShowPreview();
+    void spawnPiece();
+    void endGame();
+    [[nodiscard]] int drawType();
+    void showPreview();
     // Keys.
-    void TogglePause();
-    void MoveSideways(int step);
-    void Turn();
-    void TurnAboutPivot();
-    void TurnLine();
+    void togglePause();
+    void moveSideways(int step);
+    void turn();
+    void turnAboutPivot();
+    void turnLine();
     // Game control.
-    void NewGame();
+    void newGame();
 
     void setCell(int cell, Cell state);
 

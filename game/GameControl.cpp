@@ -15,29 +15,29 @@ constexpr Question ExitQuestion{"Do you want go to the god side ??", "What's up,
 
 } // namespace
 
-void Game::NewGame() {
+void Game::newGame() {
     for (int cell = 1; cell <= field::CellCount; ++cell) {
         setCell(cell, Cell::Empty);
     }
-    s_.NextType = DrawType();
-    s_.Score = 0;
-    ShowScore();
-    s_.Paused = false;
+    s_.nextType = drawType();
+    s_.score = 0;
+    showScore();
+    s_.paused = false;
     window_.setPauseVisible(false);
-    SpawnPiece();
-    s_.GameOver = false;
-    s_.Hours = 0;
-    s_.Minutes = 0;
-    s_.Seconds = 0;
+    spawnPiece();
+    s_.gameOver = false;
+    s_.hours = 0;
+    s_.minutes = 0;
+    s_.seconds = 0;
     window_.setTimerEnabled(Timer::Gravity, true);
     window_.setTimerEnabled(Timer::Clock, true);
 }
 
-void Game::Image2_Click() {
+void Game::startClicked() {
     if (!accepting() || asking_) {
         return;
     }
-    if (!s_.GameOver) {
+    if (!s_.gameOver) {
         // The game goes on behind the question: ticks are handled while it is
         // open, so the rules are not marked busy here.
         asking_ = true;
@@ -48,17 +48,17 @@ void Game::Image2_Click() {
         }
     }
     Busy busy(busy_);
-    NewGame();
+    newGame();
 }
 
-void Game::Image3_Click() {
+void Game::aboutClicked() {
     if (!accepting()) {
         return;
     }
     window_.showWindow(Window::About);
 }
 
-void Game::Image4_Click() {
+void Game::exitClicked() {
     if (!accepting() || asking_) {
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CellState.h"
+#include "Cell.h"
 #include "Field.h"
 #include "IndexedArray.h"
 
@@ -12,21 +12,21 @@ namespace stackfall {
 // has always used, indexed as it always was: cells from 1, slots from 1,
 // types from 1, levels from 1.
 struct GameState {
-    bool Paused = false;
-    bool GameOver = true;
-    IndexedArray<int, 1, 3> LevelInterval{};
-    IndexedArray<Cell, 1, field::CellCount> CellState{};
-    std::int64_t Score = 0;
-    int Level = 1;
-    std::int64_t Hours = 0;
-    int Minutes = 0;
-    std::int16_t Seconds = 0;
-    IndexedArray<int, 1, field::Slots> PieceCells{};
-    IndexedArray<int, 1, 9> PivotSlot{};
-    int CurrentPivot = 0;
-    int NextType = 0;
-    IndexedArray<IndexedArray<int, 1, field::Slots>, 1, 9> PieceShapes{};
-    int CurrentType = 0;
+    bool paused = false;
+    bool gameOver = true;
+    IndexedArray<int, 1, 3> levelInterval{};
+    IndexedArray<Cell, 1, field::CellCount> cells{};
+    std::int64_t score = 0;
+    int level = 1;
+    std::int64_t hours = 0;
+    int minutes = 0;
+    std::int16_t seconds = 0;
+    IndexedArray<int, 1, field::Slots> pieceCells{};
+    IndexedArray<int, 1, 9> pivotSlots{};
+    int pivotSlot = 0;
+    int nextType = 0;
+    IndexedArray<IndexedArray<int, 1, field::Slots>, 1, 9> pieceShapes{};
+    int currentType = 0;
 };
 
 } // namespace stackfall

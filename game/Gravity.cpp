@@ -3,51 +3,51 @@
 
 namespace stackfall {
 
-void Game::Timer1_Timer() {
-    if (!accepting() || s_.GameOver) {
+void Game::gravityTick() {
+    if (!accepting() || s_.gameOver) {
         return;
     }
     Busy busy(busy_);
-    GravityStep();
+    gravityStep();
 }
 
-void Game::GravityStep() {
+void Game::gravityStep() {
     bool lands = false;
     for (int slot = 1; slot <= field::Slots && !lands; ++slot) {
-        const int cell = s_.PieceCells(slot);
+        const int cell = s_.pieceCells(slot);
         if (cell == 0) {
             continue;
         }
         // The bottom-row test comes first, so the cell below is always inside.
-        lands = field::inBottomRow(cell) || s_.CellState(cell + field::Columns) == Cell::Settled;
+        lands = field::inBottomRow(cell) || s_.cells(cell + field::Columns) == Cell::Settled;
     }
     if (!lands) {
-        ShiftPiece(field::Columns);
+        shiftPiece(field::Columns);
         return;
     }
-    SettlePiece();
-    ClearFullRows();
-    SpawnPiece();
+    settlePiece();
+    clearFullRows();
+    spawnPiece();
 }
 
-void Game::SettlePiece() {
+void Game::settlePiece() {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int cell = s_.PieceCells(slot); cell != 0) {
+        if (const int cell = s_.pieceCells(slot); cell != 0) {
             setCell(cell, Cell::Settled);
         }
     }
 }
 
-void Game::ShiftPiece(int step) {
+void Game::shiftPiece(int step) {
     // Every old cell is cleared before any new one is marked: the new cell of
     // one block is often the old cell of another.
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int cell = s_.PieceCells(slot); cell != 0) {
+        if (const int cell = s_.pieceCells(slot); cell != 0) {
             setCell(cell, Cell::Empty);
         }
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (int& cell = s_.PieceCells(slot); cell != 0) {
+        if (int& cell = s_.pieceCells(slot); cell != 0) {
             cell += step;
             setCell(cell, Cell::Falling);
         }

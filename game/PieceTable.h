@@ -31,8 +31,8 @@ inline constexpr int Single = 8;
 inline constexpr std::array<int, 3> LevelIntervals{500, 150, 50};
 inline constexpr int LevelCount = 3;
 
-// The preview shows an entry cell c of row 2 at Box2(c - 14) and one of row 1
-// at Box2(c - 5).
+// The preview shows an entry cell c of row 2 at preview cell c - 14 and one of
+// row 1 at preview cell c - 5.
 [[nodiscard]] constexpr int previewCellOf(int entryCell) {
     return entryCell > 13 ? entryCell - 14 : entryCell - 5;
 }

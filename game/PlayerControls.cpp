@@ -15,29 +15,29 @@ constexpr int SoundTurn = 2;
 
 } // namespace
 
-void Game::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
-    if (!accepting() || s_.GameOver) {
+void Game::keyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+    if (!accepting() || s_.gameOver) {
         return;
     }
     Busy busy(busy_);
     if (keyCode == key::F3) {
-        TogglePause();
+        togglePause();
     }
-    if (s_.Paused) {
+    if (s_.paused) {
         return;
     }
     switch (keyCode) {
     case key::Left:
-        MoveSideways(-1);
+        moveSideways(-1);
         break;
     case key::Right:
-        MoveSideways(+1);
+        moveSideways(+1);
         break;
     case key::Down:
-        GravityStep();
+        gravityStep();
         break;
     case key::Up:
-        Turn();
+        turn();
         break;
     default:
         break;
@@ -45,66 +45,66 @@ void Game::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
 }
 
 // The controls that can hold the focus pass their keys on to the window.
-void Game::Picture1_KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    Form_KeyDown(keyCode, shift);
+void Game::clockPanelKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    keyDown(keyCode, shift);
 }
-void Game::Picture2_KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    Form_KeyDown(keyCode, shift);
+void Game::scorePanelKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    keyDown(keyCode, shift);
 }
-void Game::Text1_KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    Form_KeyDown(keyCode, shift);
+void Game::focusKeeperKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    keyDown(keyCode, shift);
 }
-void Game::VScroll1_KeyDown(std::int16_t keyCode, std::int16_t shift) {
-    Form_KeyDown(keyCode, shift);
+void Game::levelBarKeyDown(std::int16_t keyCode, std::int16_t shift) {
+    keyDown(keyCode, shift);
 }
 
-void Game::TogglePause() {
-    if (!s_.Paused) {
-        s_.Paused = true;
+void Game::togglePause() {
+    if (!s_.paused) {
+        s_.paused = true;
         window_.setTimerEnabled(Timer::Gravity, false);
         window_.setPauseVisible(true);
     } else {
-        s_.Paused = false;
+        s_.paused = false;
         window_.setPauseVisible(false);
         window_.setTimerEnabled(Timer::Gravity, true);
     }
 }
 
-void Game::MoveSideways(int step) {
+void Game::moveSideways(int step) {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.PieceCells(slot);
+        const int cell = s_.pieceCells(slot);
         if (cell == 0) {
             continue;
         }
         // The wall test comes first, so cell + step is inside the field.
         const int column = cell % field::Columns;
         if ((step > 0 && column == 0) || (step < 0 && column == 1) ||
-            s_.CellState(cell + step) == Cell::Settled) {
+            s_.cells(cell + step) == Cell::Settled) {
             return;
         }
     }
-    ShiftPiece(step);
+    shiftPiece(step);
 }
 
-void Game::Turn() {
-    switch (s_.CurrentType) {
+void Game::turn() {
+    switch (s_.currentType) {
     case pieces::Line:
-        TurnLine();
+        turnLine();
         break;
     case pieces::Square:
     case pieces::Single:
         window_.playSound(SoundTurn);
         break;
     default:
-        if (s_.CurrentPivot != 0) {
-            TurnAboutPivot();
+        if (s_.pivotSlot != 0) {
+            turnAboutPivot();
         }
         break;
     }
 }
 
-void Game::TurnAboutPivot() {
-    const int pivot = s_.PieceCells(s_.CurrentPivot);
+void Game::turnAboutPivot() {
+    const int pivot = s_.pieceCells(s_.pivotSlot);
     // A pivot on the border would put part of the 3x3 square outside the
     // field: such a turn is refused, never pushed away from the wall.
     const int column = pivot % field::Columns;
@@ -112,48 +112,47 @@ void Game::TurnAboutPivot() {
         pivot >= field::FirstBottomCell - 1) {
         return;
     }
-    IndexedArray<int, 1, 9> AroundCells;
+    IndexedArray<int, 1, 9> around;
     int k = 1;
     for (const int rowStart : {pivot - 14, pivot - 1, pivot + 12}) {
         for (int i = 0; i < 3; ++i) {
-            AroundCells(k++) = rowStart + i;
+            around(k++) = rowStart + i;
         }
     }
     // Walking the square's columns right to left, each top to bottom, gives
     // the cell that the block at each position moves to: a clockwise turn.
     constexpr std::array<int, 9> source{3, 6, 9, 2, 5, 8, 1, 4, 7};
-    IndexedArray<int, 1, 9> TurnedCells;
+    IndexedArray<int, 1, 9> turned;
     for (k = 1; k <= 9; ++k) {
-        TurnedCells(k) = AroundCells(source[static_cast<std::size_t>(k - 1)]);
+        turned(k) = around(source[static_cast<std::size_t>(k - 1)]);
     }
     for (k = 1; k <= 9; ++k) {
-        if (s_.CellState(AroundCells(k)) == Cell::Falling &&
-            s_.CellState(TurnedCells(k)) == Cell::Settled) {
+        if (s_.cells(around(k)) == Cell::Falling && s_.cells(turned(k)) == Cell::Settled) {
             return;
         }
     }
-    IndexedArray<int, 1, field::Slots> NewCells{};
+    IndexedArray<int, 1, field::Slots> moved{};
     for (k = 1; k <= 9; ++k) {
         for (int slot = 1; slot <= field::Slots; ++slot) {
-            if (s_.PieceCells(slot) == AroundCells(k)) {
-                setCell(AroundCells(k), Cell::Empty);
-                NewCells(slot) = TurnedCells(k);
-                s_.PieceCells(slot) = 0; // so that no block moves twice
+            if (s_.pieceCells(slot) == around(k)) {
+                setCell(around(k), Cell::Empty);
+                moved(slot) = turned(k);
+                s_.pieceCells(slot) = 0; // so that no block moves twice
             }
         }
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        s_.PieceCells(slot) = NewCells(slot);
-        if (NewCells(slot) != 0) {
-            setCell(NewCells(slot), Cell::Falling);
+        s_.pieceCells(slot) = moved(slot);
+        if (moved(slot) != 0) {
+            setCell(moved(slot), Cell::Falling);
         }
     }
     window_.playSound(SoundTurn);
 }
 
-void Game::TurnLine() {
+void Game::turnLine() {
     // The line keeps its blocks in ascending cell order in slots 1 to 4.
-    auto& cells = s_.PieceCells;
+    auto& cells = s_.pieceCells;
     const bool flat = std::abs(cells(1) - cells(2)) == 1 && std::abs(cells(4) - cells(3)) == 1;
     const bool upright = std::abs(cells(1) - cells(2)) == field::Columns &&
                          std::abs(cells(4) - cells(3)) == field::Columns;
@@ -178,7 +177,7 @@ void Game::TurnLine() {
         }
         auto columnFree = [&](int top) {
             for (int i = 0; i < 4; ++i) {
-                if (s_.CellState(top + i * field::Columns) == Cell::Settled) {
+                if (s_.cells(top + i * field::Columns) == Cell::Settled) {
                     return false;
                 }
             }
@@ -202,7 +201,7 @@ void Game::TurnLine() {
         }
         const int q = cells(2);
         for (int cell = q - 2; cell <= q + 1; ++cell) {
-            if (s_.CellState(cell) == Cell::Settled) {
+            if (s_.cells(cell) == Cell::Settled) {
                 return;
             }
         }

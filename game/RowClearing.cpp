@@ -16,16 +16,16 @@ constexpr int SoundRowsRemoved = 3;
 
 } // namespace
 
-void Game::ShowScore() {
-    window_.setLabelText(Label::Score, LabelText::score(s_.Score).view());
+void Game::showScore() {
+    window_.setLabelText(Label::Score, LabelText::score(s_.score).view());
 }
 
-void Game::ClearFullRows() {
+void Game::clearFullRows() {
     // Only the rows of the piece that has just settled can have become full.
     std::array<int, field::Slots> rows{};
     std::size_t rowCount = 0;
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.PieceCells(slot);
+        const int cell = s_.pieceCells(slot);
         if (cell == 0) {
             continue;
         }
@@ -41,7 +41,7 @@ void Game::ClearFullRows() {
         const int first = field::firstCellOfRow(rows[i]);
         bool full = true;
         for (int cell = first; cell < first + field::Columns && full; ++cell) {
-            full = s_.CellState(cell) == Cell::Settled;
+            full = s_.cells(cell) == Cell::Settled;
         }
         if (full) {
             rows[fullCount++] = rows[i];
@@ -56,8 +56,8 @@ void Game::ClearFullRows() {
     }
 
     for (const int row : removed) {
-        s_.Score += 10;
-        ShowScore();
+        s_.score += 10;
+        showScore();
         const int first = field::firstCellOfRow(row);
         for (int cell = first; cell < first + field::Columns; ++cell) {
             setCell(cell, Cell::Empty);
@@ -86,8 +86,8 @@ void Game::ClearFullRows() {
         const int to = field::firstCellOfRow(destination);
         int unsettled = 0;
         for (int column = 0; column < field::Columns; ++column) {
-            const Cell moved = s_.CellState(from + column);
-            s_.CellState(to + column) = moved;
+            const Cell moved = s_.cells(from + column);
+            s_.cells(to + column) = moved;
             if (moved != Cell::Settled) {
                 ++unsettled;
             }

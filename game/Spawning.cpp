@@ -7,7 +7,7 @@
 
 namespace stackfall {
 
-int Game::DrawType() {
+int Game::drawType() {
     random_.reseedFromClock();
     double r = random_.next();
     // A generator that strays outside [0, 1) must not pick a type outside 1..9.
@@ -18,41 +18,41 @@ int Game::DrawType() {
     return type > pieces::TypeCount ? pieces::TypeCount : type;
 }
 
-void Game::SpawnPiece() {
+void Game::spawnPiece() {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.PieceShapes(s_.NextType)(slot);
-        s_.PieceCells(slot) = cell;
-        if (cell != 0 && s_.CellState(cell) == Cell::Settled) {
-            StopGame();
+        const int cell = s_.pieceShapes(s_.nextType)(slot);
+        s_.pieceCells(slot) = cell;
+        if (cell != 0 && s_.cells(cell) == Cell::Settled) {
+            endGame();
             return;
         }
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int cell = s_.PieceCells(slot); cell != 0) {
+        if (const int cell = s_.pieceCells(slot); cell != 0) {
             setCell(cell, Cell::Falling);
         }
     }
-    s_.CurrentType = s_.NextType;
-    s_.CurrentPivot = s_.PivotSlot(s_.NextType);
-    s_.NextType = DrawType();
-    ShowPreview();
+    s_.currentType = s_.nextType;
+    s_.pivotSlot = s_.pivotSlots(s_.nextType);
+    s_.nextType = drawType();
+    showPreview();
 }
 
-void Game::ShowPreview() {
+void Game::showPreview() {
     for (int cell = 1; cell <= field::PreviewCells; ++cell) {
         window_.setPreviewFill(cell, colour::PreviewUnlit);
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int entry = s_.PieceShapes(s_.NextType)(slot); entry != 0) {
+        if (const int entry = s_.pieceShapes(s_.nextType)(slot); entry != 0) {
             window_.setPreviewFill(pieces::previewCellOf(entry), colour::PreviewLit);
         }
     }
 }
 
-void Game::StopGame() {
+void Game::endGame() {
     window_.setTimerEnabled(Timer::Gravity, false);
     window_.setTimerEnabled(Timer::Clock, false);
-    s_.GameOver = true;
+    s_.gameOver = true;
     window_.showWindow(Window::GameOver);
 }
 

@@ -7,14 +7,14 @@
 namespace stackfall {
 
 // The texts that the rules write.
-enum class Label { Score, Time, Level }; // scorelbl, timelbl, levellbl
+enum class Label { Score, Time, Level };
 
-enum class Timer { Gravity, Clock }; // Timer1, Timer2
+enum class Timer { Gravity, Clock };
 
 // The two picture windows besides the main window.
-enum class Window { GameOver, About }; // Form2, frmAbout
+enum class Window { GameOver, About };
 
-enum class FocusTarget { MainWindow, Text1 };
+enum class FocusTarget { MainWindow, FocusKeeper };
 
 // Message box buttons with the platform's codes.
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
@@ -34,16 +34,16 @@ class WindowOps {
 public:
     virtual ~WindowOps() = default;
 
-    virtual void setCellFill(int cell, Rgb colour) = 0;      // Box(n).FillColor
-    virtual void setCellOutline(int cell, Rgb colour) = 0;   // Box(n).BorderColor
-    virtual void setBorderFill(int segment, Rgb colour) = 0; // pinggir(i).FillColor
-    virtual void setPreviewFill(int cell, Rgb colour) = 0;   // Box2(i).FillColor
+    virtual void setCellFill(int cell, Rgb colour) = 0;
+    virtual void setCellOutline(int cell, Rgb colour) = 0;
+    virtual void setBorderFill(int segment, Rgb colour) = 0;
+    virtual void setPreviewFill(int cell, Rgb colour) = 0;
     virtual void setLabelText(Label label, std::string_view text) = 0;
-    virtual void setPauseVisible(bool visible) = 0; // pauseimg.Visible
+    virtual void setPauseVisible(bool visible) = 0;
     virtual void setTimerEnabled(Timer timer, bool enabled) = 0;
-    virtual void setGravityPeriod(int milliseconds) = 0; // Timer1.Interval
-    [[nodiscard]] virtual int scrollValue() const = 0;   // VScroll1.Value
-    virtual void showWindow(Window window) = 0;          // load and show, modeless
+    virtual void setGravityPeriod(int milliseconds) = 0;
+    [[nodiscard]] virtual int scrollValue() const = 0;
+    virtual void showWindow(Window window) = 0; // load and show, modeless
     // Modal; the timers keep running while it is open.
     [[nodiscard]] virtual Answer ask(const Question& question) = 0;
     virtual void endProgram() = 0; // closes every window at once

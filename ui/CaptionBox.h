@@ -8,7 +8,7 @@
 
 namespace stackfall {
 
-// A picture box that holds one label: Picture2 with the score, Picture1 with
+// A picture box that holds one label: the score panel with the score, the clock panel with
 // the clock. It takes the focus when clicked or tabbed to; its keys go to the
 // game through the window's key forwarding.
 class CaptionBox final : public QFrame {

@@ -20,21 +20,21 @@ inline constexpr int PreviewColumns = 4;
 inline constexpr int PreviewCount = 12;
 inline constexpr int RingSegments = 76;
 
-// Box(n), n = 1 to 299, row by row from the top left.
+// Cell n, 1 to 299, row by row from the top left.
 [[nodiscard]] constexpr QRect cellRect(int n) {
     const int c = (n - 1) % CellColumns;
     const int r = (n - 1) / CellColumns;
     return {24 + SquarePitch * c, 24 + SquarePitch * r, SquareSide, SquareSide};
 }
 
-// Box2(i), i = 1 to 12: a 4-by-3 grid, row by row.
+// Preview cell i, 1 to 12: a 4-by-3 grid, row by row.
 [[nodiscard]] constexpr QRect previewRect(int i) {
     const int c = (i - 1) % PreviewColumns;
     const int r = (i - 1) / PreviewColumns;
     return {304 + SquarePitch * c, 56 + SquarePitch * r, SquareSide, SquareSide};
 }
 
-// pinggir(i), i = 0 to 75, on a 15-by-25 ring around the cells: the left
+// Border segment i, 0 to 75, on a 15-by-25 ring around the cells: the left
 // column top to bottom, the right column top to bottom, then the top and the
 // bottom rows, each from right to left. The corners are 46, 60, 61 and 75.
 [[nodiscard]] constexpr QRect ringRect(int i) {
@@ -55,30 +55,30 @@ inline constexpr int RingSegments = 76;
 }
 
 // Child controls.
-inline constexpr QRect Text1{488, 368, 10, 19}; // right of the client area: never seen
-inline constexpr QRect VScroll1{456, 120, 17, 25};
-inline constexpr QRect Picture2{392, 48, 81, 41};
-inline constexpr QRect scorelbl{0, 0, 79, 37}; // inside Picture2
-inline constexpr QRect Picture1{264, 392, 217, 25};
+inline constexpr QRect FocusKeeper{488, 368, 10, 19}; // right of the client area: never seen
+inline constexpr QRect LevelBar{456, 120, 17, 25};
+inline constexpr QRect ScorePanel{392, 48, 81, 41};
+inline constexpr QRect ScoreText{0, 0, 79, 37}; // inside the score panel
+inline constexpr QRect ClockPanel{264, 392, 217, 25};
 // Labels sized to their text keep the top left corner; the size is that of
 // the designed caption in the designed face, the width a stand-in face must
 // keep to.
-inline constexpr QRect timelbl{84, 0, 47, 20}; // inside Picture1
+inline constexpr QRect ClockText{84, 0, 47, 20}; // inside the clock panel
 
 // Surface graphics.
-inline constexpr QRect Label3{440, 0, 44, 13}; // sized to their text
-inline constexpr QRect Label4{384, 104, 39, 16};
-inline constexpr QRect Label2{296, 32, 36, 16};
-inline constexpr QRect Label1{400, 16, 56, 24};
-inline constexpr QRect levellbl{392, 120, 56, 20};
-inline constexpr QRect Shape4{384, 120, 73, 25};
-inline constexpr QRect Shape3{296, 48, 81, 65};
-inline constexpr QRect Shape2{384, 40, 97, 57};
-inline constexpr QRect Shape1{24, 24, 233, 393};
-inline constexpr QRect pauseimg{64, 40, 130, 70};
-inline constexpr QRect Image1{264, 0, 215, 391};
-inline constexpr QRect Image2{280, 192, 100, 50};
-inline constexpr QRect Image3{280, 248, 100, 50};
-inline constexpr QRect Image4{280, 304, 100, 50};
+inline constexpr QRect PauseHint{440, 0, 44, 13}; // sized to their text
+inline constexpr QRect LevelCaption{384, 104, 39, 16};
+inline constexpr QRect NextCaption{296, 32, 36, 16};
+inline constexpr QRect ScoreCaption{400, 16, 56, 24};
+inline constexpr QRect LevelText{392, 120, 56, 20};
+inline constexpr QRect LevelFrame{384, 120, 73, 25};
+inline constexpr QRect PreviewFrame{296, 48, 81, 65};
+inline constexpr QRect ScoreFrame{384, 40, 97, 57};
+inline constexpr QRect FieldShadow{24, 24, 233, 393};
+inline constexpr QRect PauseBanner{64, 40, 130, 70};
+inline constexpr QRect SidePanel{264, 0, 215, 391};
+inline constexpr QRect StartButton{280, 192, 100, 50};
+inline constexpr QRect AboutButton{280, 248, 100, 50};
+inline constexpr QRect ExitButton{280, 304, 100, 50};
 
 } // namespace stackfall::layout

@@ -1,7 +1,7 @@
 #include "ProgramWindows.h"
 
 #include "ControlTimer.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "PictureWindow.h"
 
 #include <QGuiApplication>
@@ -34,8 +34,8 @@ void centreOn(QWidget& window, const QScreen* screen) {
 
 } // namespace
 
-ProgramWindows::ProgramWindows(Form1& main, Quit quit) : main_(main), quit_(std::move(quit)) {
-    connect(&main_, &Form1::closed, this, [this] {
+ProgramWindows::ProgramWindows(MainWindow& main, Quit quit) : main_(main), quit_(std::move(quit)) {
+    connect(&main_, &MainWindow::closed, this, [this] {
         mainOpen_ = false;
         quitIfNoneLeft();
     });
@@ -44,11 +44,11 @@ ProgramWindows::ProgramWindows(Form1& main, Quit quit) : main_(main), quit_(std:
 ProgramWindows::~ProgramWindows() = default;
 
 std::unique_ptr<PictureWindow>& ProgramWindows::slot(Window which) {
-    return which == Window::GameOver ? form2_ : about_;
+    return which == Window::GameOver ? gameOver_ : about_;
 }
 
 PictureWindow* ProgramWindows::window(Window which) const {
-    return (which == Window::GameOver ? form2_ : about_).get();
+    return (which == Window::GameOver ? gameOver_ : about_).get();
 }
 
 void ProgramWindows::show(Window which) {
@@ -75,7 +75,7 @@ void ProgramWindows::closed(Window which) {
 }
 
 void ProgramWindows::quitIfNoneLeft() {
-    if (!ended_ && !mainOpen_ && !form2_ && !about_) {
+    if (!ended_ && !mainOpen_ && !gameOver_ && !about_) {
         ended_ = true;
         quit_(0);
     }
@@ -86,9 +86,9 @@ void ProgramWindows::endProgram() {
         return;
     }
     ended_ = true;
-    main_.Timer1().setEnabled(false);
-    main_.Timer2().setEnabled(false);
-    form2_.reset();
+    main_.gravityTimer().setEnabled(false);
+    main_.clockTimer().setEnabled(false);
+    gameOver_.reset();
     about_.reset();
     main_.hide();
     quit_(0);

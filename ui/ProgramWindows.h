@@ -9,11 +9,11 @@
 
 namespace stackfall {
 
-class Form1;
+class MainWindow;
 class PictureWindow;
 
-// The program's windows besides the main one, and its end. Form2 and
-// frmAbout exist at most once each: showing one that is open only raises it;
+// The program's windows besides the main one, and its end. The game-over
+// picture and the about box exist at most once each: showing one that is open only raises it;
 // a click closes and destroys it, and the next show builds it afresh.
 //
 // The program ends when its last window closes, so closing the main window
@@ -23,7 +23,7 @@ class ProgramWindows final : public QObject {
 public:
     using Quit = std::function<void(int exitCode)>;
 
-    ProgramWindows(Form1& main, Quit quit);
+    ProgramWindows(MainWindow& main, Quit quit);
     ~ProgramWindows() override;
 
     void show(Window which);
@@ -37,9 +37,9 @@ private:
     void closed(Window which);
     void quitIfNoneLeft();
 
-    Form1& main_;
+    MainWindow& main_;
     Quit quit_;
-    std::unique_ptr<PictureWindow> form2_;
+    std::unique_ptr<PictureWindow> gameOver_;
     std::unique_ptr<PictureWindow> about_;
     bool mainOpen_ = true;
     bool ended_ = false;

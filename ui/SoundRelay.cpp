@@ -1,6 +1,6 @@
 #include "SoundRelay.h"
 
-#include "Module1.h"
+#include "SoundPlayer.h"
 
 namespace stackfall {
 
@@ -11,14 +11,14 @@ constexpr int IdleMilliseconds = 3000;
 
 } // namespace
 
-SoundRelay::SoundRelay(Module1& sound) : sound_(sound) {
+SoundRelay::SoundRelay(SoundPlayer& sound) : sound_(sound) {
     idle_.setSingleShot(true);
     idle_.setInterval(IdleMilliseconds);
     connect(&idle_, &QTimer::timeout, this, [this] { sound_.releaseIdleDevice(); });
 }
 
 void SoundRelay::play(int id) {
-    sound_.PlaySoundRes(id);
+    sound_.play(id);
     idle_.start();
 }
 

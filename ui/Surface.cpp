@@ -17,10 +17,10 @@ const QColor DarkGrey(64, 64, 64);
 const QColor MidGrey(128, 128, 128);
 const QColor DesignedCellOutline(0, 0, 255);
 
-const QString Label1Text = QStringLiteral("Score");
-const QString Label2Text = QStringLiteral("Next ");
-const QString Label3Text = QStringLiteral("F3 pause");
-const QString Label4Text = QStringLiteral("Level");
+const QString ScoreCaptionText = QStringLiteral("Score");
+const QString NextCaptionText = QStringLiteral("Next ");
+const QString PauseHintText = QStringLiteral("F3 pause");
+const QString LevelCaptionText = QStringLiteral("Level");
 
 // A rectangle with a solid fill and an outline centred on its edge, as the
 // window's shapes are drawn: a 1-px outline is the rectangle's outermost
@@ -63,15 +63,20 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 } // namespace
 
 Surface::Surface()
-    : levelText_(QStringLiteral("Easy")), mediumBold_(designFont(12, true)),
-      label1Font_(fitted(designFont(13.5, true), Label1Text, layout::Label1.width())),
-      label2Font_(fitted(designFont(9.75, true), Label2Text, layout::Label2.width())),
-      label3Font_(fitted(designFont(8, false), Label3Text, layout::Label3.width())),
-      label4Font_(fitted(designFont(9.75, true), Label4Text, layout::Label4.width())),
-      label1_(sizedToText(layout::Label1.topLeft(), label1Font_, Label1Text)),
-      label2_(sizedToText(layout::Label2.topLeft(), label2Font_, Label2Text)),
-      label3_(sizedToText(layout::Label3.topLeft(), label3Font_, Label3Text)),
-      label4_(sizedToText(layout::Label4.topLeft(), label4Font_, Label4Text)),
+    : levelText_(QStringLiteral("Easy")), levelFont_(designFont(12, true)),
+      scoreCaptionFont_(
+          fitted(designFont(13.5, true), ScoreCaptionText, layout::ScoreCaption.width())),
+      nextCaptionFont_(
+          fitted(designFont(9.75, true), NextCaptionText, layout::NextCaption.width())),
+      pauseHintFont_(fitted(designFont(8, false), PauseHintText, layout::PauseHint.width())),
+      levelCaptionFont_(
+          fitted(designFont(9.75, true), LevelCaptionText, layout::LevelCaption.width())),
+      scoreCaption_(
+          sizedToText(layout::ScoreCaption.topLeft(), scoreCaptionFont_, ScoreCaptionText)),
+      nextCaption_(sizedToText(layout::NextCaption.topLeft(), nextCaptionFont_, NextCaptionText)),
+      pauseHint_(sizedToText(layout::PauseHint.topLeft(), pauseHintFont_, PauseHintText)),
+      levelCaption_(
+          sizedToText(layout::LevelCaption.topLeft(), levelCaptionFont_, LevelCaptionText)),
       panel_(QStringLiteral("panel")), start_(QStringLiteral("start")),
       about_(QStringLiteral("about")), exit_(QStringLiteral("exit")),
       pause_(QStringLiteral("pause")) {
@@ -118,7 +123,7 @@ QRect Surface::setLevelText(const QString& text) {
         return {};
     }
     levelText_ = text;
-    return layout::levellbl;
+    return layout::LevelText;
 }
 
 QRect Surface::setPauseVisible(bool visible) {
@@ -126,7 +131,7 @@ QRect Surface::setPauseVisible(bool visible) {
         return {};
     }
     pauseVisible_ = visible;
-    return layout::pauseimg;
+    return layout::PauseBanner;
 }
 
 void Surface::paint(QPainter& painter, const QRect& dirty) const {
@@ -142,8 +147,8 @@ void Surface::paint(QPainter& painter, const QRect& dirty) const {
         }
     };
 
-    if (shapeBounds(layout::Shape1, 1).intersects(dirty)) {
-        drawShape(painter, layout::Shape1, DarkGrey, Black);
+    if (shapeBounds(layout::FieldShadow, 1).intersects(dirty)) {
+        drawShape(painter, layout::FieldShadow, DarkGrey, Black);
     }
     square(layout::ringRect(0), ring_[0]);
     for (int n = 1; n <= layout::CellCount; ++n) {
@@ -153,46 +158,46 @@ void Surface::paint(QPainter& painter, const QRect& dirty) const {
         square(layout::ringRect(i), ring_[static_cast<std::size_t>(i)]);
     }
 
-    picture(panel_, layout::Image1);
-    picture(start_, layout::Image2);
-    picture(about_, layout::Image3);
-    picture(exit_, layout::Image4);
+    picture(panel_, layout::SidePanel);
+    picture(start_, layout::StartButton);
+    picture(about_, layout::AboutButton);
+    picture(exit_, layout::ExitButton);
     if (pauseVisible_) {
-        picture(pause_, layout::pauseimg);
+        picture(pause_, layout::PauseBanner);
     }
 
-    if (shapeBounds(layout::Shape2, 3).intersects(dirty)) {
-        drawShape(painter, layout::Shape2, MidGrey, Black, 3);
+    if (shapeBounds(layout::ScoreFrame, 3).intersects(dirty)) {
+        drawShape(painter, layout::ScoreFrame, MidGrey, Black, 3);
     }
-    if (label1_.intersects(dirty)) {
-        drawLabel(painter, label1_, label1Font_, Navy, Label1Text);
+    if (scoreCaption_.intersects(dirty)) {
+        drawLabel(painter, scoreCaption_, scoreCaptionFont_, Navy, ScoreCaptionText);
     }
-    if (layout::Shape3.intersects(dirty)) {
-        drawShape(painter, layout::Shape3, Navy, Black);
+    if (layout::PreviewFrame.intersects(dirty)) {
+        drawShape(painter, layout::PreviewFrame, Navy, Black);
     }
     for (int i = 1; i <= 9; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
-    if (label2_.intersects(dirty)) {
-        drawLabel(painter, label2_, label2Font_, Navy, Label2Text);
+    if (nextCaption_.intersects(dirty)) {
+        drawLabel(painter, nextCaption_, nextCaptionFont_, Navy, NextCaptionText);
     }
     for (int i = 10; i <= layout::PreviewCount; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
-    if (shapeBounds(layout::Shape4, 2).intersects(dirty)) {
-        drawShape(painter, layout::Shape4, White, Black, 2);
+    if (shapeBounds(layout::LevelFrame, 2).intersects(dirty)) {
+        drawShape(painter, layout::LevelFrame, White, Black, 2);
     }
-    if (layout::levellbl.intersects(dirty)) {
+    if (layout::LevelText.intersects(dirty)) {
         painter.save();
-        painter.setClipRect(layout::levellbl, Qt::IntersectClip);
-        drawLabel(painter, layout::levellbl, mediumBold_, Navy, levelText_, Qt::AlignHCenter);
+        painter.setClipRect(layout::LevelText, Qt::IntersectClip);
+        drawLabel(painter, layout::LevelText, levelFont_, Navy, levelText_, Qt::AlignHCenter);
         painter.restore();
     }
-    if (label4_.intersects(dirty)) {
-        drawLabel(painter, label4_, label4Font_, Navy, Label4Text);
+    if (levelCaption_.intersects(dirty)) {
+        drawLabel(painter, levelCaption_, levelCaptionFont_, Navy, LevelCaptionText);
     }
-    if (label3_.intersects(dirty)) {
-        drawLabel(painter, label3_, label3Font_, Black, Label3Text);
+    if (pauseHint_.intersects(dirty)) {
+        drawLabel(painter, pauseHint_, pauseHintFont_, Black, PauseHintText);
     }
 }
 

@@ -22,12 +22,12 @@ class Surface {
 public:
     Surface();
 
-    [[nodiscard]] QRect setCellFill(int cell, QColor colour);      // Box(1..299)
-    [[nodiscard]] QRect setCellOutline(int cell, QColor colour);   // Box(1..299)
-    [[nodiscard]] QRect setBorderFill(int segment, QColor colour); // pinggir(0..75)
-    [[nodiscard]] QRect setPreviewFill(int cell, QColor colour);   // Box2(1..12)
-    [[nodiscard]] QRect setLevelText(const QString& text);         // levellbl
-    [[nodiscard]] QRect setPauseVisible(bool visible);             // pauseimg
+    [[nodiscard]] QRect setCellFill(int cell, QColor colour);      // 1..299
+    [[nodiscard]] QRect setCellOutline(int cell, QColor colour);   // 1..299
+    [[nodiscard]] QRect setBorderFill(int segment, QColor colour); // 0..75
+    [[nodiscard]] QRect setPreviewFill(int cell, QColor colour);   // 1..12
+    [[nodiscard]] QRect setLevelText(const QString& text);
+    [[nodiscard]] QRect setPauseVisible(bool visible);
 
     [[nodiscard]] QString levelText() const { return levelText_; }
     [[nodiscard]] bool pauseVisible() const { return pauseVisible_; }
@@ -47,15 +47,15 @@ private:
     QString levelText_;
     bool pauseVisible_ = false;
 
-    QFont mediumBold_; // the level name
-    QFont label1Font_; // "Score"
-    QFont label2Font_; // "Next "
-    QFont label3Font_; // "F3 pause"
-    QFont label4Font_; // "Level"
-    QRect label1_;
-    QRect label2_;
-    QRect label3_;
-    QRect label4_;
+    QFont levelFont_;        // the level name
+    QFont scoreCaptionFont_; // "Score"
+    QFont nextCaptionFont_;  // "Next "
+    QFont pauseHintFont_;    // "F3 pause"
+    QFont levelCaptionFont_; // "Level"
+    QRect scoreCaption_;
+    QRect nextCaption_;
+    QRect pauseHint_;
+    QRect levelCaption_;
 
     Picture panel_;
     Picture start_;

@@ -1,11 +1,11 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
-#include "Form1.h"
-#include "Form1Ops.h"
 #include "Game.h"
-#include "Module1.h"
+#include "MainWindow.h"
 #include "ProgramWindows.h"
+#include "QtWindowOps.h"
 #include "ResourceLookup.h"
+#include "SoundPlayer.h"
 #include "SoundRelay.h"
 
 #include <QApplication>
@@ -18,16 +18,16 @@ int main(int argc, char* argv[]) {
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    stackfall::Module1 sound(stackfall::embeddedResource);
+    stackfall::SoundPlayer sound(stackfall::embeddedResource);
     stackfall::SoundRelay relay(sound);
-    stackfall::Form1 form;
+    stackfall::MainWindow form;
     stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });
-    stackfall::Form1Ops ops(form, windows, [&relay](int id) { relay.play(id); });
+    stackfall::QtWindowOps ops(form, windows, [&relay](int id) { relay.play(id); });
     stackfall::ClockRandom random;
     stackfall::Game game(ops, random);
     form.attach(game);
 
-    game.Form_Load();
+    game.load();
     if (const QScreen* screen = form.screen()) {
         form.move(screen->availableGeometry().center() - form.rect().center());
     }

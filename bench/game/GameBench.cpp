@@ -19,8 +19,8 @@ namespace {
 class Rig {
 public:
     Rig() {
-        game.Form_Load();
-        game.Image2_Click();
+        game.load();
+        game.startClicked();
         GameTestAccess::setBoard(game, std::string(299, '.'));
     }
     GameState& state() { return GameTestAccess::state(game); }
@@ -60,10 +60,10 @@ void GravityStepThatMoves(benchmark::State& st) {
     int steps = 0;
     const auto before = testing::allocations();
     for (auto _ : st) {
-        GameTestAccess::GravityStep(rig.game);
+        GameTestAccess::gravityStep(rig.game);
         if (++steps == 20) {
             // Back to the top before the piece reaches the floor.
-            GameTestAccess::ShiftPiece(rig.game, -13 * 20);
+            GameTestAccess::shiftPiece(rig.game, -13 * 20);
             steps = 0;
         }
     }
@@ -98,16 +98,16 @@ std::int64_t landRepeatedly(benchmark::State& st, int fullRows, int type, std::a
         land(rig.game);
     }
     checkAllocations(st, before);
-    return rig.state().Score - prepared.Score;
+    return rig.state().score - prepared.score;
 }
 
 void LandingWithoutRows(benchmark::State& st) {
-    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, GameTestAccess::GravityStep);
+    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, GameTestAccess::gravityStep);
 }
 BENCHMARK(LandingWithoutRows);
 
 void LandingThatRemovesFourRows(benchmark::State& st) {
-    if (landRepeatedly(st, 4, 7, {248, 261, 274, 287}, GameTestAccess::GravityStep) != 40) {
+    if (landRepeatedly(st, 4, 7, {248, 261, 274, 287}, GameTestAccess::gravityStep) != 40) {
         st.SkipWithError("the landing did not remove four rows");
     }
 }
@@ -118,7 +118,7 @@ void TurnKey(benchmark::State& st) {
     GameTestAccess::placePiece(rig.game, 6, {59, 71, 72, 73});
     const auto before = testing::allocations();
     for (auto _ : st) {
-        rig.game.Form_KeyDown(key::Up, 0);
+        rig.game.keyDown(key::Up, 0);
     }
     checkAllocations(st, before);
 }
@@ -130,7 +130,7 @@ void SidewaysKey(benchmark::State& st) {
     bool left = true;
     const auto before = testing::allocations();
     for (auto _ : st) {
-        rig.game.Form_KeyDown(left ? key::Left : key::Right, 0);
+        rig.game.keyDown(left ? key::Left : key::Right, 0);
         left = !left;
     }
     checkAllocations(st, before);
@@ -138,8 +138,7 @@ void SidewaysKey(benchmark::State& st) {
 BENCHMARK(SidewaysKey);
 
 void SoftDropThatLands(benchmark::State& st) {
-    landRepeatedly(st, 0, 6, {280, 292, 293, 294},
-                   [](Game& game) { game.Form_KeyDown(key::Down, 0); });
+    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, [](Game& game) { game.keyDown(key::Down, 0); });
 }
 BENCHMARK(SoftDropThatLands);
 
@@ -147,7 +146,7 @@ void ClockTick(benchmark::State& st) {
     Rig rig;
     const auto before = testing::allocations();
     for (auto _ : st) {
-        rig.game.Timer2_Timer();
+        rig.game.clockTick();
     }
     checkAllocations(st, before);
 }

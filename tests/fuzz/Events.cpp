@@ -99,16 +99,16 @@ double readValue(int kind, ByteReader& in) {
 
 const char* targetName(KeyTarget target) {
     switch (target) {
-    case KeyTarget::Form:
-        return "Form_KeyDown";
-    case KeyTarget::Picture1:
-        return "Picture1_KeyDown";
-    case KeyTarget::Picture2:
-        return "Picture2_KeyDown";
-    case KeyTarget::Text1:
-        return "Text1_KeyDown";
-    case KeyTarget::VScroll1:
-        return "VScroll1_KeyDown";
+    case KeyTarget::Window:
+        return "keyDown";
+    case KeyTarget::ClockPanel:
+        return "clockPanelKeyDown";
+    case KeyTarget::ScorePanel:
+        return "scorePanelKeyDown";
+    case KeyTarget::FocusKeeper:
+        return "focusKeeperKeyDown";
+    case KeyTarget::LevelBar:
+        return "levelBarKeyDown";
     }
     return "?";
 }
@@ -203,25 +203,25 @@ std::string describe(const Event& e) {
         out << targetName(e.target) << "(" << e.key << ", " << e.shift << ")";
         break;
     case EventKind::GravityTick:
-        out << "Timer1_Timer";
+        out << "gravityTick";
         break;
     case EventKind::ClockTick:
-        out << "Timer2_Timer";
+        out << "clockTick";
         break;
     case EventKind::DropPiece:
-        out << "Timer1_Timer until a landing";
+        out << "gravityTick until a landing";
         break;
     case EventKind::Start:
-        question("Image2_Click");
+        question("startClicked");
         break;
     case EventKind::About:
-        out << "Image3_Click";
+        out << "aboutClicked";
         break;
     case EventKind::Exit:
-        question("Image4_Click");
+        question("exitClicked");
         break;
     case EventKind::Level:
-        out << "VScroll1_Change to " << e.scroll;
+        out << "levelChosen to " << e.scroll;
         break;
     case EventKind::Value:
         out << "generator value " << e.value;

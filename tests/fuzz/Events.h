@@ -27,22 +27,22 @@ private:
 
 enum class EventKind {
     Key,         // one of the five key handlers
-    GravityTick, // Timer1_Timer, `repeat` times
-    ClockTick,   // Timer2_Timer, `repeat` times
+    GravityTick, // gravityTick, `repeat` times
+    ClockTick,   // clockTick, `repeat` times
     DropPiece,   // gravity ticks until the piece lands or the game ends
-    Start,       // Image2_Click
-    About,       // Image3_Click
-    Exit,        // Image4_Click
-    Level,       // the scroll bar moves to `scroll`, then VScroll1_Change
+    Start,       // startClicked
+    About,       // aboutClicked
+    Exit,        // exitClicked
+    Level,       // the scroll bar moves to `scroll`, then levelChosen
     Value,       // `value` is queued for the generator
     SlipIn,      // the next event waits for the next sound and is sent inside it
 };
 
-enum class KeyTarget { Form, Picture1, Picture2, Text1, VScroll1 };
+enum class KeyTarget { Window, ClockPanel, ScorePanel, FocusKeeper, LevelBar };
 
 struct Event {
     EventKind kind = EventKind::GravityTick;
-    KeyTarget target = KeyTarget::Form;
+    KeyTarget target = KeyTarget::Window;
     std::int16_t key = 0;
     std::int16_t shift = 0;
     int repeat = 1;

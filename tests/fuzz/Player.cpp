@@ -33,7 +33,7 @@ bool isGameKey(std::int16_t key) {
 }
 
 std::int64_t clockSeconds(const GameState& s) {
-    return s.Hours * 3600 + s.Minutes * 60 + s.Seconds;
+    return s.hours * 3600 + s.minutes * 60 + s.seconds;
 }
 
 // STACKFALL_FUZZ_TRACE=1 prints every event as it is checked: for reading a
@@ -42,8 +42,8 @@ const bool Trace = std::getenv("STACKFALL_FUZZ_TRACE") != nullptr;
 
 std::string clockText(const GameState& s) {
     std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), "%02lld:%02d:%02d", static_cast<long long>(s.Hours),
-                  s.Minutes, static_cast<int>(s.Seconds));
+    std::snprintf(text.data(), text.size(), "%02lld:%02d:%02d", static_cast<long long>(s.hours),
+                  s.minutes, static_cast<int>(s.seconds));
     return text.data();
 }
 
@@ -54,7 +54,7 @@ bool pieceIsWhole(const GameState& s) {
     std::array<int, field::Slots> columns{};
     std::size_t n = 0;
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s.PieceCells(slot);
+        const int cell = s.pieceCells(slot);
         if (field::isCell(cell)) {
             rows[n] = field::rowOf(cell);
             columns[n++] = field::columnOf(cell);
@@ -113,9 +113,9 @@ Player::Player(std::span<const std::uint8_t> bytes) : in_(bytes) {
 void Player::play() {
     window_.scroll = readScroll(in_.byte(), in_);
     checker_.before(game_.state(), window_);
-    game_.Form_Load();
+    game_.load();
     if (auto broken = checker_.after(game_.state(), window_); !broken.empty()) {
-        fail("after Form_Load: " + broken);
+        fail("after load: " + broken);
     }
     while (!in_.empty() && roomForMore()) {
         send(readEvent(in_));
@@ -137,9 +137,9 @@ Snapshot Player::snapshot() const {
 void Player::send(const Event& event) {
     Event one = event;
     one.repeat = 1;
-    // A paused game has Timer1 off: the window sends no gravity tick then.
+    // A paused game has its gravity timer off: the window sends no gravity tick then.
     // With no game the rules must ignore one that was already on its way.
-    auto ticks = [this] { return window_.gravityEnabled || game_.state().GameOver; };
+    auto ticks = [this] { return window_.gravityEnabled || game_.state().gameOver; };
     switch (event.kind) {
     case EventKind::Value:
         random_.push(event.value);
@@ -150,7 +150,7 @@ void Player::send(const Event& event) {
     case EventKind::DropPiece: {
         const std::int64_t landings = checker_.landings();
         for (int i = 0; i < MaxDropTicks && checker_.landings() == landings &&
-                        !game_.state().GameOver && ticks() && roomForMore();
+                        !game_.state().gameOver && ticks() && roomForMore();
              ++i) {
             sendChecked(one);
         }
@@ -178,9 +178,9 @@ void Player::sendChecked(const Event& event) {
     if (Trace) {
         const GameState& s = game_.state();
         std::fprintf(stderr, "%*s%-40s type %d at %d %d %d %d, score %lld%s%s\n", 2 * depth_, "",
-                     describe(event).c_str(), s.CurrentType, s.PieceCells(1), s.PieceCells(2),
-                     s.PieceCells(3), s.PieceCells(4), static_cast<long long>(s.Score),
-                     s.GameOver ? ", no game" : "", s.Paused ? ", paused" : "");
+                     describe(event).c_str(), s.currentType, s.pieceCells(1), s.pieceCells(2),
+                     s.pieceCells(3), s.pieceCells(4), static_cast<long long>(s.score),
+                     s.gameOver ? ", no game" : "", s.paused ? ", paused" : "");
     }
     if (!broken.empty()) {
         fail(broken);
@@ -192,12 +192,12 @@ Player::Before Player::look(const Event& event) const {
     const GameState& s = game_.state();
     Before b{
         .ended = game_.ended(),
-        .gameOver = s.GameOver,
-        .paused = s.Paused,
+        .gameOver = s.gameOver,
+        .paused = s.paused,
         .questionOpen = depth_ > 0,
-        .type = s.CurrentType,
+        .type = s.currentType,
         .clock = clockSeconds(s),
-        .score = s.Score,
+        .score = s.score,
         .turnSounds = window_.soundCount[2],
         .newGames = window_.scoreZeroWrites,
         .questions = window_.questions.size(),
@@ -243,14 +243,14 @@ Player::Before Player::look(const Event& event) const {
 std::string Player::outcome(const Event& event, const Before& b) const {
     const GameState& s = game_.state();
     std::string broken;
-    if (s.Level < 1 || s.Level > pieces::LevelCount) {
-        broken += "level " + std::to_string(s.Level) + " out of range; ";
+    if (s.level < 1 || s.level > pieces::LevelCount) {
+        broken += "level " + std::to_string(s.level) + " out of range; ";
     } else if (window_.gravityPeriod !=
-               pieces::LevelIntervals[static_cast<std::size_t>(s.Level - 1)]) {
-        broken += "Timer1 period " + std::to_string(window_.gravityPeriod) + " at level " +
-                  std::to_string(s.Level) + "; ";
+               pieces::LevelIntervals[static_cast<std::size_t>(s.level - 1)]) {
+        broken += "gravity timer period " + std::to_string(window_.gravityPeriod) + " at level " +
+                  std::to_string(s.level) + "; ";
     }
-    if (!s.GameOver && !pieceIsWhole(s)) {
+    if (!s.gameOver && !pieceIsWhole(s)) {
         broken += "the falling piece came apart; ";
     }
     if (window_.ended != game_.ended()) {
@@ -277,7 +277,7 @@ std::string Player::outcome(const Event& event, const Before& b) const {
         const bool newGame = window_.scoreZeroWrites != b.newGames;
         if (newGame != wanted) {
             broken += wanted ? "Start began no game; " : "Start began a game unasked; ";
-        } else if (newGame && (s.GameOver || s.Paused || s.Score != 0 || clockSeconds(s) != 0)) {
+        } else if (newGame && (s.gameOver || s.paused || s.score != 0 || clockSeconds(s) != 0)) {
             broken += "a new game does not start running with score and clock at 0; ";
         }
     }
@@ -288,22 +288,22 @@ std::string Player::outcome(const Event& event, const Before& b) const {
     }
     if (event.kind == EventKind::Level) {
         const int level = std::clamp(event.scroll, 1, pieces::LevelCount);
-        if (s.Level != level ||
+        if (s.level != level ||
             window_.levelText != LevelNames[static_cast<std::size_t>(level - 1)] ||
-            window_.focus != FocusTarget::Text1) {
+            window_.focus != FocusTarget::FocusKeeper) {
             broken += "the level change to " + std::to_string(event.scroll) + " gave level " +
-                      std::to_string(s.Level) + " '" + window_.levelText + "'; ";
+                      std::to_string(s.level) + " '" + window_.levelText + "'; ";
         }
     }
     if (event.kind == EventKind::ClockTick && !b.gameOver) {
-        if (clockSeconds(s) != b.clock + 1 || s.Seconds < 0 || s.Seconds > 59 || s.Minutes < 0 ||
-            s.Minutes > 59 || window_.timeText != clockText(s)) {
+        if (clockSeconds(s) != b.clock + 1 || s.seconds < 0 || s.seconds > 59 || s.minutes < 0 ||
+            s.minutes > 59 || window_.timeText != clockText(s)) {
             broken += "the clock shows '" + window_.timeText + "' after " +
                       std::to_string(b.clock) + " s; ";
         }
     }
     if (event.kind == EventKind::Key && event.key == key::F3 && !b.gameOver &&
-        s.Paused == b.paused) {
+        s.paused == b.paused) {
         broken += "F3 did not toggle the pause; ";
     }
     return broken;
@@ -316,12 +316,12 @@ void Player::count(const Event& event, const Before& b) {
     eventsAfterExit_ += b.ended ? 1 : 0;
     reach_.duringQuestions += b.questionOpen ? 1 : 0;
     reach_.games += window_.scoreZeroWrites - b.newGames;
-    reach_.rowsRemoved += newGame ? 0 : (s.Score - b.score) / 10;
+    reach_.rowsRemoved += newGame ? 0 : (s.score - b.score) / 10;
     reach_.restarts += newGame && !b.gameOver ? 1 : 0;
     if (event.kind != EventKind::Key) {
         return;
     }
-    reach_.pauses += s.Paused && !b.paused ? 1 : 0;
+    reach_.pauses += s.paused && !b.paused ? 1 : 0;
     if (window_.soundCount[2] != b.turnSounds) {
         std::int64_t& turns = b.type == pieces::Line ? reach_.lineTurns
                               : b.type == pieces::Square || b.type == pieces::Single
@@ -335,44 +335,44 @@ void Player::dispatch(const Event& e) {
     switch (e.kind) {
     case EventKind::Key:
         switch (e.target) {
-        case KeyTarget::Form:
-            game_.Form_KeyDown(e.key, e.shift);
+        case KeyTarget::Window:
+            game_.keyDown(e.key, e.shift);
             break;
-        case KeyTarget::Picture1:
-            game_.Picture1_KeyDown(e.key, e.shift);
+        case KeyTarget::ClockPanel:
+            game_.clockPanelKeyDown(e.key, e.shift);
             break;
-        case KeyTarget::Picture2:
-            game_.Picture2_KeyDown(e.key, e.shift);
+        case KeyTarget::ScorePanel:
+            game_.scorePanelKeyDown(e.key, e.shift);
             break;
-        case KeyTarget::Text1:
-            game_.Text1_KeyDown(e.key, e.shift);
+        case KeyTarget::FocusKeeper:
+            game_.focusKeeperKeyDown(e.key, e.shift);
             break;
-        case KeyTarget::VScroll1:
-            game_.VScroll1_KeyDown(e.key, e.shift);
+        case KeyTarget::LevelBar:
+            game_.levelBarKeyDown(e.key, e.shift);
             break;
         }
         break;
     case EventKind::GravityTick:
     case EventKind::DropPiece:
-        game_.Timer1_Timer();
+        game_.gravityTick();
         break;
     case EventKind::ClockTick:
-        game_.Timer2_Timer();
+        game_.clockTick();
         break;
     case EventKind::Start:
     case EventKind::Exit: {
         const Event* outer = asking_;
         asking_ = &e;
-        e.kind == EventKind::Start ? game_.Image2_Click() : game_.Image4_Click();
+        e.kind == EventKind::Start ? game_.startClicked() : game_.exitClicked();
         asking_ = outer;
         break;
     }
     case EventKind::About:
-        game_.Image3_Click();
+        game_.aboutClicked();
         break;
     case EventKind::Level:
         window_.scroll = e.scroll;
-        game_.VScroll1_Change();
+        game_.levelChosen();
         break;
     case EventKind::Value:
         random_.push(e.value);
@@ -432,9 +432,9 @@ void Player::fail(const std::string& what) const {
         const Sent& sent = recent_[i % recent_.size()];
         std::fprintf(stderr, "  %*s%s\n", 2 * sent.depth, "", describe(sent.event).c_str());
     }
-    std::fprintf(stderr, "field (GameOver %d, Paused %d, type %d, score %lld):\n%s\n",
-                 game_.state().GameOver, game_.state().Paused, game_.state().CurrentType,
-                 static_cast<long long>(game_.state().Score),
+    std::fprintf(stderr, "field (GameOver %d, paused %d, type %d, score %lld):\n%s\n",
+                 game_.state().gameOver, game_.state().paused, game_.state().currentType,
+                 static_cast<long long>(game_.state().score),
                  testing::boardPicture(game_.state()).c_str());
     std::abort();
 }

@@ -18,34 +18,34 @@ TEST_F(ClockLevelTest, TheClockShowsHoursMinutesAndSeconds) {
     int ticks = 0;
     for (const auto& [at, text] : shown) {
         while (ticks < at) {
-            game.Timer2_Timer();
+            game.clockTick();
             ++ticks;
         }
         EXPECT_EQ(window.timeText, text) << at << " ticks";
     }
-    GameTestAccess::state(game).Hours = 123;
-    GameTestAccess::state(game).Minutes = 4;
-    GameTestAccess::state(game).Seconds = 4;
-    game.Timer2_Timer();
+    GameTestAccess::state(game).hours = 123;
+    GameTestAccess::state(game).minutes = 4;
+    GameTestAccess::state(game).seconds = 4;
+    game.clockTick();
     EXPECT_EQ(window.timeText, "123:04:05");
 }
 
 TEST_F(ClockLevelTest, TheClockCountsWhilePausedAndStopsAtGameOver) {
     start({8, 8, 8});
-    game.Form_KeyDown(key::F3, 0);
-    game.Timer2_Timer();
-    game.Timer2_Timer();
+    game.keyDown(key::F3, 0);
+    game.clockTick();
+    game.clockTick();
     EXPECT_EQ(window.timeText, "00:00:02");
     EXPECT_TRUE(window.clockEnabled);
-    game.Form_KeyDown(key::F3, 0);
+    game.keyDown(key::F3, 0);
 
     GameTestAccess::setCell(game, 20, Cell::Settled);
-    game.Timer1_Timer();
-    ASSERT_TRUE(game.state().GameOver);
+    game.gravityTick();
+    ASSERT_TRUE(game.state().gameOver);
     EXPECT_FALSE(window.clockEnabled);
     // A tick that was already on its way changes nothing.
     const auto before = mark();
-    game.Timer2_Timer();
+    game.clockTick();
     EXPECT_EQ(window.since(before).size(), 0u);
     EXPECT_EQ(window.timeText, "00:00:02");
 }
@@ -54,42 +54,42 @@ TEST_F(ClockLevelTest, LevelChangesInEveryGameState) {
     const std::array<std::pair<int, std::pair<int, const char*>>, 4> levels{
         {{2, {150, "Mid"}}, {3, {50, "Hard"}}, {1, {500, "Easy"}}, {3, {50, "Hard"}}}};
     // No game, running, paused and over: the period and the name follow at
-    // once, the timer stays as it was, the focus ends on Text1.
+    // once, the timer stays as it was, the focus ends on the focus keeper.
     for (int phase = 0; phase < 4; ++phase) {
         if (phase == 1) {
             start({8, 8, 8});
         }
         if (phase == 2) {
-            game.Form_KeyDown(key::F3, 0);
+            game.keyDown(key::F3, 0);
         }
         if (phase == 3) {
-            game.Form_KeyDown(key::F3, 0);
+            game.keyDown(key::F3, 0);
             GameTestAccess::setCell(game, 20, Cell::Settled);
-            game.Timer1_Timer();
-            ASSERT_TRUE(game.state().GameOver);
+            game.gravityTick();
+            ASSERT_TRUE(game.state().gameOver);
         }
         if (phase == 0) {
-            game.Form_Load();
+            game.load();
         }
         const bool gravity = window.gravityEnabled;
         const auto [value, expected] = levels[static_cast<std::size_t>(phase)];
         window.scroll = value;
         const auto before = mark();
-        game.VScroll1_Change();
+        game.levelChosen();
         EXPECT_EQ(
             window.since(before),
             (std::vector<Call>{{Op::GravityPeriod, 0, expected.first},
                                {Op::LabelText, static_cast<int>(Label::Level), 0, expected.second},
                                {Op::Focus, static_cast<int>(FocusTarget::MainWindow)},
-                               {Op::Focus, static_cast<int>(FocusTarget::Text1)}}))
+                               {Op::Focus, static_cast<int>(FocusTarget::FocusKeeper)}}))
             << "phase " << phase;
-        EXPECT_EQ(game.state().Level, value);
+        EXPECT_EQ(game.state().level, value);
         EXPECT_EQ(window.gravityEnabled, gravity);
     }
     // A new game keeps the level and its period.
-    game.Image2_Click();
+    game.startClicked();
     EXPECT_EQ(window.gravityPeriod, 50);
-    EXPECT_EQ(game.state().Level, 3);
+    EXPECT_EQ(game.state().level, 3);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ protected:
     // Presses a key and returns the calls it made.
     std::vector<Call> press(std::int16_t key, std::int16_t shift = 0) {
         const auto before = mark();
-        game.Form_KeyDown(key, shift);
+        game.keyDown(key, shift);
         return window.since(before);
     }
     std::set<int> cellsOfPiece() {
@@ -49,8 +49,8 @@ TEST_F(ControlsTest, TurnOfTheTAboutItsPivot) {
     press(key::Up);
     EXPECT_EQ(cellsOfPiece(), (std::set{59, 71, 72, 73}));
     EXPECT_EQ(board(), start);
-    EXPECT_EQ(game.state().CurrentPivot, 3);
-    EXPECT_EQ(game.state().PieceCells(3), 72);
+    EXPECT_EQ(game.state().pivotSlot, 3);
+    EXPECT_EQ(game.state().pieceCells(3), 72);
 }
 
 TEST_F(ControlsTest, TurnClearsEveryOldCellBeforeMarkingTheNewOnes) {
@@ -186,7 +186,7 @@ TEST_F(ControlsTest, DownMovesOneRowOrSettlesAtOnce) {
     setUpPiece(6, {280, 292, 293, 294});
     const auto calls = press(key::Down);
     for (const int cell : {280, 292, 293, 294}) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Settled);
+        EXPECT_EQ(game.state().cells(cell), Cell::Settled);
     }
     EXPECT_EQ(pieceCells(), (std::array{7, 0, 0, 0}));
     // The soft drop plays the landing's sound only and leaves the timer be.
@@ -197,17 +197,17 @@ TEST_F(ControlsTest, DownMovesOneRowOrSettlesAtOnce) {
 TEST_F(ControlsTest, TheFocusedControlPassesEachKeyOnOnce) {
     using Handler = void (Game::*)(std::int16_t, std::int16_t);
     for (const Handler handler :
-         {&Game::Form_KeyDown, &Game::Picture1_KeyDown, &Game::Picture2_KeyDown,
-          &Game::Text1_KeyDown, &Game::VScroll1_KeyDown}) {
+         {&Game::keyDown, &Game::clockPanelKeyDown, &Game::scorePanelKeyDown,
+          &Game::focusKeeperKeyDown, &Game::levelBarKeyDown}) {
         setUpPiece(6, {59, 71, 72, 73});
         (game.*handler)(key::Left, 0);
         EXPECT_EQ(pieceCells(), (std::array{58, 70, 71, 72}));
         (game.*handler)(key::Up, 1);
         EXPECT_EQ(cellsOfPiece(), (std::set{58, 71, 72, 84}));
         (game.*handler)(key::F3, 0);
-        EXPECT_TRUE(game.state().Paused);
+        EXPECT_TRUE(game.state().paused);
         (game.*handler)(key::F3, 0);
-        EXPECT_FALSE(game.state().Paused);
+        EXPECT_FALSE(game.state().paused);
     }
 }
 
@@ -216,36 +216,36 @@ TEST_F(ControlsTest, PauseStopsGravityAndTheArrowsButNotTheClock) {
     auto calls = press(key::F3);
     EXPECT_EQ(calls, (std::vector<Call>{{Op::TimerEnabled, static_cast<int>(Timer::Gravity), 0},
                                         {Op::PauseVisible, 0, 1}}));
-    EXPECT_TRUE(game.state().Paused);
+    EXPECT_TRUE(game.state().paused);
     const std::string paused = board();
     for (const auto k : {key::Left, key::Right, key::Up, key::Down}) {
         EXPECT_TRUE(press(k).empty());
     }
     EXPECT_EQ(board(), paused);
-    game.Timer2_Timer();
+    game.clockTick();
     EXPECT_EQ(window.timeText, "00:00:01");
     expectInvariants();
 
     calls = press(key::F3);
     EXPECT_EQ(calls, (std::vector<Call>{{Op::PauseVisible, 0, 0},
                                         {Op::TimerEnabled, static_cast<int>(Timer::Gravity), 1}}));
-    EXPECT_FALSE(game.state().Paused);
+    EXPECT_FALSE(game.state().paused);
     press(key::Left);
     EXPECT_EQ(pieceCells(), (std::array{58, 70, 71, 72}));
     expectInvariants();
 }
 
 TEST_F(ControlsTest, PauseKeyDoesNothingWithoutAGame) {
-    game.Form_Load();
+    game.load();
     EXPECT_TRUE(press(key::F3).empty());
-    EXPECT_FALSE(game.state().Paused);
+    EXPECT_FALSE(game.state().paused);
 
     // After game over too.
     setUpPiece(8, {7, 0, 0, 0}, {20, 6});
-    game.Timer1_Timer();
-    ASSERT_TRUE(game.state().GameOver);
+    game.gravityTick();
+    ASSERT_TRUE(game.state().gameOver);
     EXPECT_TRUE(press(key::F3).empty());
-    EXPECT_FALSE(game.state().Paused);
+    EXPECT_FALSE(game.state().paused);
     EXPECT_FALSE(window.pauseVisible);
 }
 

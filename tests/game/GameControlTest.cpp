@@ -14,10 +14,10 @@ protected:
 
 TEST_F(GameControlTest, TheFirstStartNeedsNoQuestionAndRunsTheStepsInOrder) {
     random = ScriptedRandom::ofTypes({2, 9});
-    game.Form_Load();
+    game.load();
     const auto before = mark();
     const int reseedsBefore = random.reseeds;
-    game.Image2_Click();
+    game.startClicked();
     EXPECT_TRUE(window.questions.empty());
     const auto calls = window.since(before);
 
@@ -36,20 +36,20 @@ TEST_F(GameControlTest, TheFirstStartNeedsNoQuestionAndRunsTheStepsInOrder) {
     EXPECT_EQ(calls.back(), (Call{Op::TimerEnabled, static_cast<int>(Timer::Clock), 1}));
     EXPECT_EQ(window.count(Op::LabelText, before), 1u); // the clock label is left alone
     EXPECT_EQ(random.reseeds - reseedsBefore, 2);
-    EXPECT_EQ(game.state().CurrentType, 2);
-    EXPECT_EQ(game.state().NextType, 9);
-    EXPECT_FALSE(game.state().GameOver);
+    EXPECT_EQ(game.state().currentType, 2);
+    EXPECT_EQ(game.state().nextType, 9);
+    EXPECT_FALSE(game.state().gameOver);
     expectInvariants();
 }
 
 TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
     start({6, 8, 8});
-    game.Timer1_Timer();
-    game.Timer2_Timer();
+    game.gravityTick();
+    game.clockTick();
     const std::string running = board();
     answerWith(Answer::No);
     const auto before = mark();
-    game.Image2_Click();
+    game.startClicked();
 
     ASSERT_EQ(window.questions.size(), 1u);
     const Question& q = window.questions[0];
@@ -63,13 +63,13 @@ TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
     EXPECT_EQ(window.timeText, "00:00:01");
 
     // A paused game stays paused on No, and starts afresh unpaused on Yes.
-    game.Form_KeyDown(key::F3, 0);
-    game.Image2_Click();
-    EXPECT_TRUE(game.state().Paused);
+    game.keyDown(key::F3, 0);
+    game.startClicked();
+    EXPECT_TRUE(game.state().paused);
     EXPECT_TRUE(window.pauseVisible);
     answerWith(Answer::Yes);
-    game.Image2_Click();
-    EXPECT_FALSE(game.state().Paused);
+    game.startClicked();
+    EXPECT_FALSE(game.state().paused);
     EXPECT_FALSE(window.pauseVisible);
     EXPECT_TRUE(window.gravityEnabled);
     EXPECT_EQ(board(), withCells(EmptyField, {7}, 'o'));
@@ -80,34 +80,34 @@ TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
 TEST_F(GameControlTest, RestartKeepsTheLevelAndTheOldTimeUntilTheNextTick) {
     start({6, 8, 8, 8});
     window.scroll = 2;
-    game.VScroll1_Change();
+    game.levelChosen();
     for (int i = 0; i < 75; ++i) {
-        game.Timer2_Timer();
+        game.clockTick();
     }
     EXPECT_EQ(window.timeText, "00:01:15");
     answerWith(Answer::Yes);
-    game.Image2_Click();
+    game.startClicked();
     EXPECT_EQ(window.timeText, "00:01:15");
-    EXPECT_EQ(game.state().Seconds, 0);
-    EXPECT_EQ(game.state().Minutes, 0);
-    EXPECT_EQ(game.state().Level, 2);
+    EXPECT_EQ(game.state().seconds, 0);
+    EXPECT_EQ(game.state().minutes, 0);
+    EXPECT_EQ(game.state().level, 2);
     EXPECT_EQ(window.gravityPeriod, 150);
     EXPECT_EQ(window.levelText, "Mid");
-    game.Timer2_Timer();
+    game.clockTick();
     EXPECT_EQ(window.timeText, "00:00:01");
 }
 
 TEST_F(GameControlTest, TheGameGoesOnBehindAQuestion) {
     start({6, 8, 8});
     window.answer = [this](const Question& q) {
-        game.Timer1_Timer();
-        game.Timer2_Timer();
+        game.gravityTick();
+        game.clockTick();
         return q.buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     };
-    game.Image2_Click();
+    game.startClicked();
     EXPECT_EQ(pieceCells(), (std::array{20, 32, 33, 34}));
     EXPECT_EQ(window.timeText, "00:00:01");
-    game.Image4_Click();
+    game.exitClicked();
     EXPECT_EQ(pieceCells(), (std::array{33, 45, 46, 47}));
     EXPECT_EQ(window.timeText, "00:00:02");
     EXPECT_FALSE(window.ended);
@@ -116,15 +116,15 @@ TEST_F(GameControlTest, TheGameGoesOnBehindAQuestion) {
 
 TEST_F(GameControlTest, AboutBoxChangesNothing) {
     start({6, 8, 8});
-    game.Form_KeyDown(key::F3, 0);
+    game.keyDown(key::F3, 0);
     const std::string before = board();
     const auto from = mark();
-    game.Image3_Click();
-    game.Image3_Click();
+    game.aboutClicked();
+    game.aboutClicked();
     EXPECT_EQ(window.since(from),
               (std::vector<Call>{{Op::ShowWindow, static_cast<int>(Window::About)},
                                  {Op::ShowWindow, static_cast<int>(Window::About)}}));
-    EXPECT_TRUE(game.state().Paused);
+    EXPECT_TRUE(game.state().paused);
     EXPECT_EQ(board(), before);
 }
 
@@ -133,21 +133,21 @@ TEST_F(GameControlTest, ExitAsksAndOkEndsTheProgramInEveryState) {
         FakeWindow w;
         auto r = ScriptedRandom::ofTypes({8, 8});
         Game g(w, r);
-        g.Form_Load();
+        g.load();
         if (state >= 1) {
-            g.Image2_Click();
+            g.startClicked();
         }
         if (state == 2) {
-            g.Form_KeyDown(key::F3, 0);
+            g.keyDown(key::F3, 0);
         }
         if (state == 3) {
             GameTestAccess::setCell(g, 20, Cell::Settled);
-            g.Timer1_Timer();
-            ASSERT_TRUE(g.state().GameOver);
+            g.gravityTick();
+            ASSERT_TRUE(g.state().gameOver);
         }
         w.answer = [](const Question&) { return Answer::Cancel; };
         const auto before = w.calls.size();
-        g.Image4_Click();
+        g.exitClicked();
         ASSERT_EQ(w.questions.size(), 1u);
         EXPECT_EQ(w.questions[0].text, "Do you want go to the god side ??");
         EXPECT_EQ(w.questions[0].title, "What's up, Zolbert !!");
@@ -157,19 +157,19 @@ TEST_F(GameControlTest, ExitAsksAndOkEndsTheProgramInEveryState) {
         EXPECT_FALSE(g.ended());
 
         w.answer = [](const Question&) { return Answer::Ok; };
-        g.Image4_Click();
+        g.exitClicked();
         EXPECT_TRUE(w.ended);
         EXPECT_TRUE(g.ended());
         // Nothing is handled after the end.
         const auto after = w.calls.size();
-        g.Timer1_Timer();
-        g.Timer2_Timer();
-        g.Form_KeyDown(key::F3, 0);
-        g.Form_KeyDown(key::Down, 0);
-        g.Image2_Click();
-        g.Image3_Click();
-        g.Image4_Click();
-        g.VScroll1_Change();
+        g.gravityTick();
+        g.clockTick();
+        g.keyDown(key::F3, 0);
+        g.keyDown(key::Down, 0);
+        g.startClicked();
+        g.aboutClicked();
+        g.exitClicked();
+        g.levelChosen();
         EXPECT_EQ(w.calls.size(), after) << "state " << state;
     }
 }
@@ -178,8 +178,8 @@ TEST_F(GameControlTest, AnUnexpectedAnswerIsTakenAsNo) {
     start({6, 8, 8});
     const std::string before = board();
     window.answer = [](const Question&) { return static_cast<Answer>(42); };
-    game.Image2_Click();
-    game.Image4_Click();
+    game.startClicked();
+    game.exitClicked();
     EXPECT_EQ(board(), before);
     EXPECT_FALSE(window.ended);
 }

@@ -45,8 +45,8 @@ protected:
     // order: the first is the falling piece, the second the preview.
     void start(std::initializer_list<int> types) {
         random = ScriptedRandom::ofTypes(types);
-        game.Form_Load();
-        game.Image2_Click();
+        game.load();
+        game.startClicked();
     }
     GameState& state() { return GameTestAccess::state(game); }
     std::string board() const { return boardPicture(game.state()); }
@@ -56,8 +56,8 @@ protected:
         GameTestAccess::placePiece(game, type, cells);
     }
     std::array<int, 4> pieceCells() {
-        return {state().PieceCells(1), state().PieceCells(2), state().PieceCells(3),
-                state().PieceCells(4)};
+        return {state().pieceCells(1), state().pieceCells(2), state().pieceCells(3),
+                state().pieceCells(4)};
     }
     void expectInvariants() {
         checker.before(game.state(), window);

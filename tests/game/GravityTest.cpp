@@ -9,21 +9,21 @@ TEST_F(GravityTest, LineFallsTwentyTwoRowsAndSettlesOnTheNextTick) {
     start({7, 8, 8});
     EXPECT_EQ(pieceCells(), (std::array{6, 7, 8, 9}));
     for (int tick = 1; tick <= 22; ++tick) {
-        game.Timer1_Timer();
+        game.gravityTick();
         expectInvariants();
     }
     EXPECT_EQ(pieceCells(), (std::array{292, 293, 294, 295}));
     EXPECT_EQ(window.cellFill(292), colour::FallingBlock);
 
     const auto before = mark();
-    game.Timer1_Timer();
+    game.gravityTick();
     for (int cell = 292; cell <= 295; ++cell) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Settled);
+        EXPECT_EQ(game.state().cells(cell), Cell::Settled);
         EXPECT_EQ(window.cellFill(cell), rgb(0, 0, 192));
     }
     EXPECT_EQ(window.soundsSince(before), std::vector<int>{1});
     // The single block that was in the preview has entered.
-    EXPECT_EQ(game.state().CurrentType, 8);
+    EXPECT_EQ(game.state().currentType, 8);
     EXPECT_EQ(pieceCells(), (std::array{7, 0, 0, 0}));
     EXPECT_EQ(board(), withCells(fieldFromBottom({".....####...."}), {7}, 'o'));
 }
@@ -32,7 +32,7 @@ TEST_F(GravityTest, StepClearsAllOldCellsBeforeMarkingNewOnes) {
     start({1, 5});
     EXPECT_EQ(pieceCells(), (std::array{7, 8, 19, 20}));
     const auto before = mark();
-    game.Timer1_Timer();
+    game.gravityTick();
 
     EXPECT_EQ(pieceCells(), (std::array{20, 21, 32, 33}));
     const std::vector<Call> expected{
@@ -43,10 +43,10 @@ TEST_F(GravityTest, StepClearsAllOldCellsBeforeMarkingNewOnes) {
     };
     EXPECT_EQ(window.since(before), expected);
     for (const int cell : {20, 21, 32, 33}) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Falling);
+        EXPECT_EQ(game.state().cells(cell), Cell::Falling);
     }
     for (const int cell : {7, 8, 19}) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Empty);
+        EXPECT_EQ(game.state().cells(cell), Cell::Empty);
         EXPECT_EQ(window.cellFill(cell), colour::EmptyCell);
     }
 }
@@ -58,10 +58,10 @@ TEST_F(GravityTest, OneBlockOverTheStackSettlesThePieceWhereItIs) {
     GameTestAccess::setCell(game, 85, Cell::Settled);
     place(6, {59, 71, 72, 73});
     const auto before = mark();
-    game.Timer1_Timer();
+    game.gravityTick();
 
     for (const int cell : {59, 71, 72, 73, 85}) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Settled) << cell;
+        EXPECT_EQ(game.state().cells(cell), Cell::Settled) << cell;
     }
     EXPECT_EQ(window.soundsSince(before), std::vector<int>{1});
     // Settling paints the blocks dark blue where they are; nothing moved.
@@ -71,7 +71,7 @@ TEST_F(GravityTest, OneBlockOverTheStackSettlesThePieceWhereItIs) {
         }
     }
     EXPECT_EQ(pieceCells(), (std::array{7, 8, 20, 21}));
-    EXPECT_FALSE(game.state().GameOver);
+    EXPECT_FALSE(game.state().gameOver);
 }
 
 TEST_F(GravityTest, TicksDoNothingWhileNoGameRuns) {
@@ -79,17 +79,17 @@ TEST_F(GravityTest, TicksDoNothingWhileNoGameRuns) {
     setBoard(fieldFromBottom({"######.######"}));
     // Stack the single blocks up column 7 until the entry cell is taken.
     int ticks = 0;
-    while (!game.state().GameOver && ticks < 1000) {
-        game.Timer1_Timer();
+    while (!game.state().gameOver && ticks < 1000) {
+        game.gravityTick();
         expectInvariants();
         ++ticks;
     }
-    ASSERT_TRUE(game.state().GameOver);
+    ASSERT_TRUE(game.state().gameOver);
     EXPECT_EQ(window.gameOverShown, 1);
     const std::string last = board();
     const auto before = mark();
     for (int i = 0; i < 5; ++i) {
-        game.Timer1_Timer();
+        game.gravityTick();
     }
     EXPECT_EQ(window.since(before).size(), 0u);
     EXPECT_EQ(board(), last);
@@ -103,18 +103,18 @@ TEST_F(GravityTest, EveryLandingPlaysExactlyOneSound) {
     place(7, {6, 7, 8, 9});
     const auto dropLine = [&](int shift) {
         for (int i = 0; i < std::abs(shift); ++i) {
-            game.Form_KeyDown(shift < 0 ? 37 : 39, 0);
+            game.keyDown(shift < 0 ? 37 : 39, 0);
         }
         const auto before = mark();
         while (window.soundsSince(before).empty()) {
-            game.Timer1_Timer();
+            game.gravityTick();
         }
         return window.soundsSince(before);
     };
     EXPECT_EQ(dropLine(-5), std::vector<int>{1});
     EXPECT_EQ(dropLine(-1), std::vector<int>{1});
     EXPECT_EQ(dropLine(+3), std::vector<int>{3});
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     expectInvariants();
 }
 

@@ -24,10 +24,10 @@ TEST(FieldTest, NumberingAndNeighbours) {
 }
 
 TEST_F(LoadTest, PaintsTheDecorationAndFillsTheTables) {
-    game.Form_Load();
+    game.load();
 
-    EXPECT_TRUE(game.state().GameOver);
-    EXPECT_FALSE(game.state().Paused);
+    EXPECT_TRUE(game.state().gameOver);
+    EXPECT_FALSE(game.state().paused);
     EXPECT_EQ(random.reseeds, 1);
     EXPECT_EQ(random.draws, 0);
     for (int i = 0; i <= 75; ++i) {
@@ -47,48 +47,48 @@ TEST_F(LoadTest, PaintsTheDecorationAndFillsTheTables) {
     EXPECT_EQ(window.count(Op::CellFill), 0u);
 
     const auto& s = game.state();
-    EXPECT_EQ(s.PieceShapes(8)(1), 7);
-    EXPECT_EQ(s.PieceShapes(8)(2), 0);
-    EXPECT_EQ(s.PieceShapes(9)(4), 0);
-    EXPECT_EQ(s.PieceShapes(7)(1), 6);
-    EXPECT_EQ(s.PieceShapes(7)(4), 9);
-    EXPECT_EQ(s.PieceShapes(1)(4), 20);
-    EXPECT_EQ(s.PivotSlot(1), 4);
-    EXPECT_EQ(s.PivotSlot(5), 0);
-    EXPECT_EQ(s.PivotSlot(7), 2);
-    EXPECT_EQ(s.LevelInterval(1), 500);
-    EXPECT_EQ(s.LevelInterval(2), 150);
-    EXPECT_EQ(s.LevelInterval(3), 50);
-    EXPECT_EQ(s.Level, 1);
-    EXPECT_EQ(s.NextType, 0);
-    EXPECT_EQ(s.CurrentType, 0);
+    EXPECT_EQ(s.pieceShapes(8)(1), 7);
+    EXPECT_EQ(s.pieceShapes(8)(2), 0);
+    EXPECT_EQ(s.pieceShapes(9)(4), 0);
+    EXPECT_EQ(s.pieceShapes(7)(1), 6);
+    EXPECT_EQ(s.pieceShapes(7)(4), 9);
+    EXPECT_EQ(s.pieceShapes(1)(4), 20);
+    EXPECT_EQ(s.pivotSlots(1), 4);
+    EXPECT_EQ(s.pivotSlots(5), 0);
+    EXPECT_EQ(s.pivotSlots(7), 2);
+    EXPECT_EQ(s.levelInterval(1), 500);
+    EXPECT_EQ(s.levelInterval(2), 150);
+    EXPECT_EQ(s.levelInterval(3), 50);
+    EXPECT_EQ(s.level, 1);
+    EXPECT_EQ(s.nextType, 0);
+    EXPECT_EQ(s.currentType, 0);
 }
 
 TEST_F(LoadTest, TakesTheLevelFromTheScrollBar) {
     window.scroll = 3;
-    game.Form_Load();
-    EXPECT_EQ(game.state().Level, 3);
+    game.load();
+    EXPECT_EQ(game.state().level, 3);
     EXPECT_EQ(window.gravityPeriod, 50);
     // Nothing the scroll bar can say leads outside the speed table.
     window.scroll = 42;
-    game.VScroll1_Change();
-    EXPECT_EQ(game.state().Level, 3);
+    game.levelChosen();
+    EXPECT_EQ(game.state().level, 3);
     window.scroll = -7;
-    game.VScroll1_Change();
-    EXPECT_EQ(game.state().Level, 1);
+    game.levelChosen();
+    EXPECT_EQ(game.state().level, 1);
 }
 
 TEST_F(LoadTest, TicksAndKeysBeforeTheFirstGameChangeNothing) {
-    game.Form_Load();
+    game.load();
     const auto before = mark();
-    game.Timer1_Timer();
-    game.Timer2_Timer();
+    game.gravityTick();
+    game.clockTick();
     for (const auto k : {key::F3, key::Left, key::Right, key::Up, key::Down}) {
-        game.Form_KeyDown(k, 0);
+        game.keyDown(k, 0);
     }
     EXPECT_EQ(window.since(before).size(), 0u);
     EXPECT_EQ(board(), EmptyField);
-    EXPECT_FALSE(game.state().Paused);
+    EXPECT_FALSE(game.state().paused);
     EXPECT_EQ(window.timeText, "00:00");
 }
 

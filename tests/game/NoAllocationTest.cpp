@@ -17,7 +17,7 @@ TEST(NoAllocationTest, PlayingMakesNoHeapAllocation) {
     NullWindow window;
     SeededRandom random(3);
     Game game(window, random);
-    game.Form_Load();
+    game.load();
     std::uint32_t lcg = 12345;
     const std::array<std::int16_t, 6> keys{37, 38, 39, 40, 38, 40};
 
@@ -26,19 +26,19 @@ TEST(NoAllocationTest, PlayingMakesNoHeapAllocation) {
     for (int event = 0; event < 200000; ++event) {
         lcg = lcg * 1664525u + 1013904223u;
         const auto pick = lcg >> 24;
-        if (game.state().GameOver) {
-            game.Image2_Click();
+        if (game.state().gameOver) {
+            game.startClicked();
             ++games;
         } else if (pick % 3 == 0) {
-            game.Form_KeyDown(keys[pick % keys.size()], 0);
+            game.keyDown(keys[pick % keys.size()], 0);
         } else if (pick % 7 == 1) {
-            game.Timer2_Timer();
+            game.clockTick();
         } else {
-            game.Timer1_Timer();
+            game.gravityTick();
         }
     }
-    game.VScroll1_Change();
-    game.Image3_Click();
+    game.levelChosen();
+    game.aboutClicked();
     EXPECT_EQ(allocations() - before, 0u);
     EXPECT_GT(games, 10);
 }

@@ -11,15 +11,15 @@ protected:
     void floodInsideSounds() {
         window.onSound = [this](int) {
             ++soundsEntered;
-            game.Form_KeyDown(key::Left, 0);
-            game.Form_KeyDown(key::Down, 0);
-            game.Picture1_KeyDown(key::Up, 0);
-            game.Form_KeyDown(key::F3, 0);
-            game.Timer1_Timer();
-            game.Timer2_Timer();
-            game.Image2_Click();
-            game.Image4_Click();
-            game.VScroll1_Change();
+            game.keyDown(key::Left, 0);
+            game.keyDown(key::Down, 0);
+            game.clockPanelKeyDown(key::Up, 0);
+            game.keyDown(key::F3, 0);
+            game.gravityTick();
+            game.clockTick();
+            game.startClicked();
+            game.exitClicked();
+            game.levelChosen();
         };
     }
     int soundsEntered = 0;
@@ -32,14 +32,14 @@ TEST_F(ReentrancyTest, NoEventRunsInsideALanding) {
     floodInsideSounds();
     window.scroll = 3;
     const auto before = mark();
-    game.Timer1_Timer();
+    game.gravityTick();
 
     ASSERT_EQ(soundsEntered, 1);
     // The row went, the T entered where it enters, and nothing else happened.
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     EXPECT_EQ(pieceCells(), (std::array{7, 19, 20, 21}));
-    EXPECT_FALSE(game.state().Paused);
-    EXPECT_EQ(game.state().Level, 1);
+    EXPECT_FALSE(game.state().paused);
+    EXPECT_EQ(game.state().level, 1);
     EXPECT_TRUE(window.questions.empty());
     const auto calls = window.since(before);
     const auto sound = std::find(calls.begin(), calls.end(), Call(Op::PlaySound, 3));
@@ -58,13 +58,13 @@ TEST_F(ReentrancyTest, NoEventRunsInsideATurn) {
     GameTestAccess::setBoard(game, withCells(EmptyField, {59, 71, 72, 73}, 'o'));
     floodInsideSounds();
     const auto before = mark();
-    game.Form_KeyDown(key::Up, 0);
+    game.keyDown(key::Up, 0);
     ASSERT_EQ(soundsEntered, 1);
     EXPECT_EQ(pieceCells(), (std::array{73, 59, 72, 85}));
     EXPECT_EQ(window.since(before).back(), Call(Op::PlaySound, 2));
     // Once the turn is over, the rules take events again.
     window.onSound = nullptr;
-    game.Form_KeyDown(key::Left, 0);
+    game.keyDown(key::Left, 0);
     EXPECT_EQ(pieceCells(), (std::array{72, 58, 71, 84}));
 }
 

@@ -9,7 +9,7 @@ protected:
     // returns the calls the landing made.
     std::vector<Call> land() {
         const auto before = mark();
-        game.Timer1_Timer();
+        game.gravityTick();
         return window.since(before);
     }
     static std::vector<std::string> scoreTexts(const std::vector<Call>& calls) {
@@ -49,7 +49,7 @@ TEST_F(RowClearingTest, TwoFullRowsTogetherDropTheStackByTwo) {
     EXPECT_EQ(
         board(),
         withCells(fieldFromBottom({"#............", "##.#.........", "#.#.#.#.#.#.#"}), {7}, 'o'));
-    EXPECT_EQ(game.state().Score, 20);
+    EXPECT_EQ(game.state().score, 20);
     EXPECT_EQ(scoreTexts(calls), (std::vector<std::string>{" 10", " 20"}));
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
 
@@ -90,7 +90,7 @@ TEST_F(RowClearingTest, TwoFullRowsWithARowBetween) {
                                      "####.########", // was 22, one down
                                  }),
                                  {7}, 'o'));
-    EXPECT_EQ(game.state().Score, 20);
+    EXPECT_EQ(game.state().score, 20);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
     expectInvariants();
 }
@@ -107,7 +107,7 @@ TEST_F(RowClearingTest, FourRowsAtOnceScoreFortyWithoutBonus) {
     }));
     place(7, {248, 261, 274, 287});
     const auto calls = land();
-    EXPECT_EQ(game.state().Score, 40);
+    EXPECT_EQ(game.state().score, 40);
     EXPECT_EQ(window.scoreText, " 40");
     EXPECT_EQ(scoreTexts(calls), (std::vector<std::string>{" 10", " 20", " 30", " 40"}));
     EXPECT_EQ(board(), withCells(fieldFromBottom({"......#......"}), {7}, 'o'));
@@ -126,12 +126,12 @@ TEST_F(RowClearingTest, ARowVisitedByTwoSlotsIsScoredOnce) {
     GameTestAccess::setCell(game, 98, Cell::Settled); // under 85
     place(6, {73, 59, 72, 85});
     const auto calls = land();
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     EXPECT_EQ(scoreTexts(calls), std::vector<std::string>{" 10"});
     // Row 5's block drops into row 6, row 7's block stays.
-    EXPECT_EQ(game.state().CellState(72), Cell::Settled);
-    EXPECT_EQ(game.state().CellState(59), Cell::Empty);
-    EXPECT_EQ(game.state().CellState(85), Cell::Settled);
+    EXPECT_EQ(game.state().cells(72), Cell::Settled);
+    EXPECT_EQ(game.state().cells(59), Cell::Empty);
+    EXPECT_EQ(game.state().cells(85), Cell::Settled);
 }
 
 TEST_F(RowClearingTest, NoFullRowChangesNothingButPlaysTheSettleSound) {
@@ -139,7 +139,7 @@ TEST_F(RowClearingTest, NoFullRowChangesNothingButPlaysTheSettleSound) {
     setBoard(fieldFromBottom({"######o.#####"}));
     place(8, {293, 0, 0, 0});
     const auto calls = land();
-    EXPECT_EQ(game.state().Score, 0);
+    EXPECT_EQ(game.state().score, 0);
     EXPECT_EQ(scoreTexts(calls).size(), 0u);
     EXPECT_EQ(sounds(calls), std::vector<int>{1});
     EXPECT_EQ(board(), withCells(fieldFromBottom({"#######.#####"}), {7}, 'o'));
@@ -157,7 +157,7 @@ TEST_F(RowClearingTest, StackReachingTheTopDropsWithoutLeavingTheField) {
     place(8, {150, 0, 0, 0});
     const auto calls = land();
 
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     std::string expected = ".............\n";
     for (int row = 2; row <= 23; ++row) {
         expected += row == 13 ? "#.....#......\n" : "#............\n";
@@ -174,9 +174,9 @@ TEST_F(RowClearingTest, AFullTopRowIsRemovedAndTheGameGoesOn) {
     place(8, {7, 0, 0, 0});
     const auto calls = land();
 
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
-    EXPECT_FALSE(game.state().GameOver);
+    EXPECT_FALSE(game.state().gameOver);
     EXPECT_EQ(pieceCells(), (std::array{7, 0, 0, 0}));
     EXPECT_EQ(board(), withCells(withCells(EmptyField, {7}, 'o'), {20}, '#'));
 }
@@ -191,7 +191,7 @@ TEST_F(RowClearingTest, ASingleBottomRowDropsEverythingByOne) {
     place(8, {293, 0, 0, 0});
     const auto calls = land();
     EXPECT_EQ(board(), withCells(fieldFromBottom({"...#.........", "..##........."}), {7}, 'o'));
-    EXPECT_EQ(game.state().Score, 10);
+    EXPECT_EQ(game.state().score, 10);
     EXPECT_EQ(sounds(calls), std::vector<int>{3});
     // After the drop every settled cell shows dark blue, every other white.
     expectInvariants();

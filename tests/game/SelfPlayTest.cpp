@@ -14,16 +14,16 @@ TEST(SelfPlayTest, AThousandGamesOfGravityKeepEveryInvariant) {
     SeededRandom random(20261207);
     Game game(window, random);
     InvariantChecker checker;
-    game.Form_Load();
+    game.load();
 
     std::int64_t ticks = 0;
     for (int played = 0; played < 1000; ++played) {
         checker.before(game.state(), window);
-        game.Image2_Click();
+        game.startClicked();
         ASSERT_EQ(checker.after(game.state(), window), "") << "new game " << played;
-        while (!game.state().GameOver) {
+        while (!game.state().gameOver) {
             checker.before(game.state(), window);
-            game.Timer1_Timer();
+            game.gravityTick();
             ++ticks;
             const std::string broken = checker.after(game.state(), window);
             ASSERT_EQ(broken, "") << "game " << played << ", tick " << ticks << "\n"
@@ -57,11 +57,11 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
         return roll(4) == 0 ? Answer::Yes : Answer::No;
     };
     using Handler = void (Game::*)(std::int16_t, std::int16_t);
-    const std::array<Handler, 5> handlers{&Game::Form_KeyDown, &Game::Picture1_KeyDown,
-                                          &Game::Picture2_KeyDown, &Game::Text1_KeyDown,
-                                          &Game::VScroll1_KeyDown};
+    const std::array<Handler, 5> handlers{&Game::keyDown, &Game::clockPanelKeyDown,
+                                          &Game::scorePanelKeyDown, &Game::focusKeeperKeyDown,
+                                          &Game::levelBarKeyDown};
     const std::array<std::int16_t, 9> keys{37, 38, 39, 40, 114, 65, 113, 115, 0};
-    game.Form_Load();
+    game.load();
 
     // The player mostly follows a plan for each piece, so that rows fill and
     // are removed, and now and then presses something else.
@@ -82,7 +82,7 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
     };
     while (ended < 1000) {
         checker.before(game.state(), window);
-        const bool wasOver = game.state().GameOver;
+        const bool wasOver = game.state().gameOver;
         switch (roll(10)) {
         case 0:
         case 1:
@@ -117,31 +117,31 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
         case 4:
             if (roll(20) == 0) {
                 window.scroll = 1 + roll(3);
-                game.VScroll1_Change();
+                game.levelChosen();
             } else {
-                game.Timer2_Timer();
+                game.clockTick();
             }
             break;
         case 5:
             if (roll(30) == 0) {
-                game.Image2_Click();
-            } else if (game.state().Paused) {
-                game.Form_KeyDown(114, 0);
+                game.startClicked();
+            } else if (game.state().paused) {
+                game.keyDown(114, 0);
             }
             break;
         default:
             // Ticks arrive only while the gravity timer runs.
             if (window.gravityEnabled) {
-                game.Timer1_Timer();
-            } else if (game.state().GameOver) {
-                game.Image2_Click();
+                game.gravityTick();
+            } else if (game.state().gameOver) {
+                game.startClicked();
             }
             break;
         }
         if (!check("event")) {
             return;
         }
-        if (!wasOver && game.state().GameOver) {
+        if (!wasOver && game.state().gameOver) {
             ++ended;
         }
     }

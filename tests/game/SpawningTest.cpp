@@ -50,21 +50,21 @@ TEST(SpawnTest, EveryTypeEntersAnEmptyFieldAndEveryTypeShowsInThePreview) {
         FakeWindow window;
         auto random = ScriptedRandom::ofTypes({type, next});
         Game game(window, random);
-        game.Form_Load();
-        game.Image2_Click();
+        game.load();
+        game.startClicked();
 
         const auto& s = game.state();
-        EXPECT_EQ(s.CurrentType, type);
-        EXPECT_EQ(s.NextType, next);
-        EXPECT_EQ(s.CurrentPivot, s.PivotSlot(type));
+        EXPECT_EQ(s.currentType, type);
+        EXPECT_EQ(s.nextType, next);
+        EXPECT_EQ(s.pivotSlot, s.pivotSlots(type));
         const auto& entry = EntryCells[static_cast<std::size_t>(type - 1)];
         int blocks = 0;
         for (int slot = 1; slot <= 4; ++slot) {
-            EXPECT_EQ(s.PieceCells(slot), entry[static_cast<std::size_t>(slot - 1)]);
+            EXPECT_EQ(s.pieceCells(slot), entry[static_cast<std::size_t>(slot - 1)]);
         }
         for (int cell = 1; cell <= 299; ++cell) {
             const bool inPiece = std::find(entry.begin(), entry.end(), cell) != entry.end();
-            EXPECT_EQ(s.CellState(cell), inPiece ? Cell::Falling : Cell::Empty);
+            EXPECT_EQ(s.cells(cell), inPiece ? Cell::Falling : Cell::Empty);
             EXPECT_EQ(window.cellFill(cell), inPiece ? rgb(0, 0, 255) : rgb(255, 255, 255));
             blocks += inPiece ? 1 : 0;
             // Every piece enters within columns 6 to 9 of rows 1 and 2.
@@ -84,7 +84,7 @@ TEST_F(SpawningTest, SpawnRedrawsThePreviewAfterPlacingThePiece) {
     const auto before = mark();
     GameTestAccess::setBoard(game, EmptyField);
     const auto afterBoard = mark();
-    GameTestAccess::SpawnPiece(game);
+    GameTestAccess::spawnPiece(game);
     const auto calls = window.since(afterBoard);
     ASSERT_EQ(calls.size(), 4u + 12u + 1u);
     // Four blue cells, twelve white preview cells, then the single lit cell.
@@ -109,21 +109,21 @@ TEST_F(SpawningTest, ACellTakenInRowOneDecidesWhichTypesEnter) {
             FakeWindow w;
             auto r = ScriptedRandom::ofTypes({8, type, 4});
             Game g(w, r);
-            g.Form_Load();
-            g.Image2_Click();
+            g.load();
+            g.startClicked();
             GameTestAccess::setBoard(g, EmptyField);
             GameTestAccess::setCell(g, taken, Cell::Settled);
-            GameTestAccess::state(g).PieceCells.fill(0);
+            GameTestAccess::state(g).pieceCells.fill(0);
             const auto before = w.calls.size();
-            GameTestAccess::SpawnPiece(g);
-            EXPECT_EQ(g.state().GameOver, blockedTypes.contains(type))
+            GameTestAccess::spawnPiece(g);
+            EXPECT_EQ(g.state().gameOver, blockedTypes.contains(type))
                 << "type " << type << " with cell " << taken << " taken";
-            if (g.state().GameOver) {
+            if (g.state().gameOver) {
                 // A blocked entry paints nothing and keeps the preview.
                 EXPECT_EQ(w.count(Op::CellFill, before), 0u);
                 EXPECT_EQ(w.count(Op::PreviewFill, before), 0u);
-                EXPECT_EQ(g.state().CurrentType, 8);
-                EXPECT_EQ(g.state().NextType, type);
+                EXPECT_EQ(g.state().currentType, 8);
+                EXPECT_EQ(g.state().nextType, type);
             }
         }
     }
@@ -136,8 +136,8 @@ TEST_F(SpawningTest, ABlockedEntryEndsTheGameOnce) {
     setBoard(withCells(EmptyField, {19, 20, 21, 22}, '#'));
     place(7, {6, 7, 8, 9});
     const auto before = mark();
-    game.Timer1_Timer(); // lands in row 1
-    EXPECT_EQ(game.state().GameOver, true);
+    game.gravityTick(); // lands in row 1
+    EXPECT_EQ(game.state().gameOver, true);
     const auto calls = window.since(before);
     const auto over = std::find_if(calls.begin(), calls.end(),
                                    [](const Call& c) { return c.op == Op::TimerEnabled; });
@@ -153,15 +153,15 @@ TEST_F(SpawningTest, ABlockedEntryEndsTheGameOnce) {
     // The board, the score and the preview stay on view; nothing moves on.
     const std::string last = board();
     const auto after = mark();
-    game.Timer1_Timer();
-    game.Timer2_Timer();
-    game.Form_KeyDown(40, 0);
+    game.gravityTick();
+    game.clockTick();
+    game.keyDown(40, 0);
     EXPECT_EQ(window.since(after).size(), 0u);
     EXPECT_EQ(board(), last);
     EXPECT_EQ(window.gameOverShown, 1);
     // A click on Start then begins a new game at once, without a question.
-    game.Image2_Click();
-    EXPECT_FALSE(game.state().GameOver);
+    game.startClicked();
+    EXPECT_FALSE(game.state().gameOver);
     EXPECT_TRUE(window.questions.empty());
 }
 
@@ -169,14 +169,14 @@ TEST_F(SpawningTest, APieceEntersOnTopOfTheStackAndSettlesOnTheNextTick) {
     start({8, 5, 8});
     // Row 3 is taken under the square's entry cells.
     setBoard(withCells(EmptyField, {33, 34}, '#'));
-    GameTestAccess::state(game).PieceCells.fill(0);
-    GameTestAccess::state(game).NextType = 5;
-    GameTestAccess::SpawnPiece(game);
-    ASSERT_FALSE(game.state().GameOver);
+    GameTestAccess::state(game).pieceCells.fill(0);
+    GameTestAccess::state(game).nextType = 5;
+    GameTestAccess::spawnPiece(game);
+    ASSERT_FALSE(game.state().gameOver);
     EXPECT_EQ(pieceCells(), (std::array{7, 8, 20, 21}));
-    game.Timer1_Timer();
+    game.gravityTick();
     for (const int cell : {7, 8, 20, 21}) {
-        EXPECT_EQ(game.state().CellState(cell), Cell::Settled) << cell;
+        EXPECT_EQ(game.state().cells(cell), Cell::Settled) << cell;
     }
 }
 

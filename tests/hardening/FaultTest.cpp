@@ -87,7 +87,7 @@ protected:
 };
 
 void setHard(Program& program) {
-    auto& bar = program.form.VScroll1();
+    auto& bar = program.form.levelBar();
     while (bar.value() < 3) {
         bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
@@ -127,7 +127,7 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
         CapturedOutput captured;
         program.clickStart();
         while (program.landings() < 150 || program.sounds[3] == 0) {
-            if (program.game.state().GameOver || program.landings() > 2000) {
+            if (program.game.state().gameOver || program.landings() > 2000) {
                 break;
             }
             playOnePiece(program);
@@ -139,7 +139,7 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
           static_cast<long long>(program.sounds[3]));
 
     QVERIFY2(output.isEmpty(), output.constData());
-    QVERIFY(!program.game.state().GameOver);
+    QVERIFY(!program.game.state().gameOver);
     QVERIFY(program.sounds[1] > 0 && program.sounds[2] > 0 && program.sounds[3] > 0);
     // Each call still took its sound, ready for a device that turns up.
     const auto expected = stackfall::embeddedResource("sounds", program.lastSound);
@@ -167,7 +167,7 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
 
     // Gravity is held while the flood drains, so that the keys alone decide
     // the outcome; it must tick again afterwards.
-    auto& gravity = program.form.Timer1();
+    auto& gravity = program.form.gravityTimer();
     gravity.setEnabled(false);
     stackfall::testing::FakeWindow copyWindow;
     copyWindow.record = false;
@@ -180,7 +180,7 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
         QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, key, {}, {}, repeat));
         QCoreApplication::postEvent(focus,
                                     new QKeyEvent(QEvent::KeyRelease, key, {}, {}, releaseRepeats));
-        copy.Form_KeyDown(stackfall::virtualKeyCode(key), 0);
+        copy.keyDown(stackfall::virtualKeyCode(key), 0);
     };
     // Held keys in turn; Down held only briefly, so that the game lasts.
     constexpr std::array held{Qt::Key_Left, Qt::Key_Up,    Qt::Key_Right, Qt::Key_Up,
@@ -199,27 +199,27 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
 
     QElapsedTimer clock;
     clock.start();
-    while (!program.game.state().Paused && clock.elapsed() < 20000) {
+    while (!program.game.state().paused && clock.elapsed() < 20000) {
         QCoreApplication::processEvents();
     }
     const auto latency = clock.elapsed();
     // Back as the rules want it: off, now that the game is paused.
-    gravity.setEnabled(!program.game.state().Paused && !program.game.state().GameOver);
+    gravity.setEnabled(!program.game.state().paused && !program.game.state().gameOver);
     qInfo("%d queued key repeats and the pause after them handled in %lld ms; %lld pieces "
           "landed, sound 2 started %lld times",
           flood, static_cast<long long>(latency), static_cast<long long>(program.landings()),
           static_cast<long long>(program.sounds[2] - turnSounds));
 
-    QVERIFY2(program.game.state().Paused, "the pause after the flood was not handled");
+    QVERIFY2(program.game.state().paused, "the pause after the flood was not handled");
     QVERIFY2(latency < 5000, "the flood held the window up for 5 s or more");
     QCOMPARE(counter.presses, flood + 1);
     const GameState& real = program.game.state();
     const GameState& expected = copy.state();
     QCOMPARE(QString::fromStdString(stackfall::testing::boardPicture(real)),
              QString::fromStdString(stackfall::testing::boardPicture(expected)));
-    QVERIFY(real.PieceCells == expected.PieceCells);
-    QCOMPARE(real.Score, expected.Score);
-    QCOMPARE(real.NextType, expected.NextType);
+    QVERIFY(real.pieceCells == expected.pieceCells);
+    QCOMPARE(real.score, expected.score);
+    QCOMPARE(real.nextType, expected.nextType);
     QCOMPARE(program.sounds[2] - turnSounds, copyWindow.soundCount[2]);
     QVERIFY(program.landings() > 0);
     std::string wrong = stackfall::hardening::mismatch(
@@ -228,11 +228,11 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
 
     // Still alive: resumed, gravity moves the piece again on its own timer.
     Program::pressKey(Qt::Key_F3);
-    QVERIFY(!program.game.state().Paused);
-    const auto cells = program.game.state().PieceCells;
+    QVERIFY(!program.game.state().paused);
+    const auto cells = program.game.state().pieceCells;
     const auto landings = program.landings();
     QTRY_VERIFY_WITH_TIMEOUT(
-        program.game.state().PieceCells != cells || program.landings() != landings, 2000);
+        program.game.state().pieceCells != cells || program.landings() != landings, 2000);
     wrong = stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.form),
                                            program.form, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());

@@ -32,26 +32,26 @@ Program::Program(std::uint64_t seed, Sound sound)
               }
               lastSound = id;
               if (sound_ == Sound::Played) {
-                  module.PlaySoundRes(id);
+                  module.play(id);
               }
           }),
       game(ops, random), sound_(sound) {
     form.attach(game);
-    game.Form_Load();
+    game.load();
     form.show();
     activate();
 }
 
 void Program::clickStart() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image2.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::StartButton.center());
 }
 
 void Program::clickAbout() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image3.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::AboutButton.center());
 }
 
 void Program::clickExit() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image4.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::ExitButton.center());
 }
 
 void Program::activate() {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Form1.h"
-#include "Form1Ops.h"
 #include "Game.h"
-#include "Module1.h"
+#include "MainWindow.h"
 #include "ProgramWindows.h"
+#include "QtWindowOps.h"
 #include "Randoms.h"
+#include "SoundPlayer.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -41,13 +41,13 @@ public:
     [[nodiscard]] std::int64_t landings() const { return sounds[1] + sounds[3]; }
 
     testing::SeededRandom random;
-    Form1 form;
+    MainWindow form;
     std::vector<int> exits;               // exit codes asked for
     std::array<std::int64_t, 4> sounds{}; // sounds asked for, by id 1 to 3
     int lastSound = 0;
-    Module1 module;
+    SoundPlayer module;
     ProgramWindows windows;
-    Form1Ops ops;
+    QtWindowOps ops;
     Game game;
 
 private:

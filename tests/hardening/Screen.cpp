@@ -1,11 +1,11 @@
 #include "Screen.h"
 
 #include "CaptionBox.h"
-#include "CellState.h"
+#include "Cell.h"
 #include "ControlTimer.h"
-#include "Form1.h"
 #include "GameState.h"
 #include "Layout.h"
+#include "MainWindow.h"
 #include "PieceTable.h"
 
 #include <QCoreApplication>
@@ -61,7 +61,7 @@ QImage shownImage(QWidget& window) {
     return screen->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-std::string mismatch(const QImage& shown, const Form1& form, const GameState& state) {
+std::string mismatch(const QImage& shown, const MainWindow& form, const GameState& state) {
     std::ostringstream out;
     if (shown.size() != layout::ClientSize) {
         out << "the window shows " << shown.width() << "x" << shown.height() << " pixels; ";
@@ -69,13 +69,13 @@ std::string mismatch(const QImage& shown, const Form1& form, const GameState& st
     }
 
     const bool paused = form.surface().pauseVisible();
-    if (paused != state.Paused) {
+    if (paused != state.paused) {
         out << "pause banner " << (paused ? "shown" : "hidden") << " while "
-            << (state.Paused ? "paused" : "not paused") << "; ";
+            << (state.paused ? "paused" : "not paused") << "; ";
     }
     for (const QPoint p : BannerPoints) {
         const Rgb want = pixelAt(banner(), p);
-        const Rgb got = pixelAt(shown, layout::pauseimg.topLeft() + p);
+        const Rgb got = pixelAt(shown, layout::PauseBanner.topLeft() + p);
         if (paused && got != want) {
             out << "pause banner not drawn at " << p.x() << "," << p.y() << "; ";
         }
@@ -83,10 +83,10 @@ std::string mismatch(const QImage& shown, const Form1& form, const GameState& st
 
     for (int cell = 1; cell <= layout::CellCount; ++cell) {
         const QPoint centre = layout::cellRect(cell).center();
-        if (paused && layout::pauseimg.contains(centre)) {
+        if (paused && layout::PauseBanner.contains(centre)) {
             continue; // under the banner
         }
-        const Cell code = state.CellState(cell);
+        const Cell code = state.cells(cell);
         const Rgb got = pixelAt(shown, centre);
         if (got != fillOf(code)) {
             out << "cell " << cell << " shows " << hex(got) << " for state "
@@ -97,17 +97,17 @@ std::string mismatch(const QImage& shown, const Form1& form, const GameState& st
     // The rules' own account: exactly the falling piece's cells hold 2.
     int falling = 0;
     for (int cell = 1; cell <= layout::CellCount; ++cell) {
-        falling += state.CellState(cell) == Cell::Falling ? 1 : 0;
+        falling += state.cells(cell) == Cell::Falling ? 1 : 0;
     }
     int blocks = 0;
-    if (!state.GameOver) {
+    if (!state.gameOver) {
         for (int slot = 1; slot <= 4; ++slot) {
-            const int cell = state.PieceCells(slot);
+            const int cell = state.pieceCells(slot);
             if (cell == 0) {
                 continue;
             }
             ++blocks;
-            if (cell < 1 || cell > layout::CellCount || state.CellState(cell) != Cell::Falling) {
+            if (cell < 1 || cell > layout::CellCount || state.cells(cell) != Cell::Falling) {
                 out << "slot " << slot << " names cell " << cell << ", not a falling block; ";
             }
         }
@@ -117,8 +117,8 @@ std::string mismatch(const QImage& shown, const Form1& form, const GameState& st
     }
 
     std::array<bool, layout::PreviewCount + 1> lit{};
-    if (state.NextType >= 1 && state.NextType <= pieces::TypeCount) {
-        for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.NextType - 1)]) {
+    if (state.nextType >= 1 && state.nextType <= pieces::TypeCount) {
+        for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.nextType - 1)]) {
             if (entry != 0) {
                 lit[static_cast<std::size_t>(pieces::previewCellOf(entry))] = true;
             }
@@ -130,32 +130,33 @@ std::string mismatch(const QImage& shown, const Form1& form, const GameState& st
         const Rgb got = pixelAt(shown, layout::previewRect(cell).center());
         if (got != want) {
             out << "preview cell " << cell << " shows " << hex(got) << " for next type "
-                << state.NextType << "; ";
+                << state.nextType << "; ";
         }
     }
 
     // Before the first game the score box keeps its design caption.
-    if (state.NextType != 0) {
-        const QString want = QStringLiteral(" %1").arg(state.Score);
-        if (form.Picture2().text() != want) {
-            out << "score box shows '" << form.Picture2().text().toStdString() << "' for "
-                << state.Score << "; ";
+    if (state.nextType != 0) {
+        const QString want = QStringLiteral(" %1").arg(state.score);
+        if (form.scorePanel().text() != want) {
+            out << "score box shows '" << form.scorePanel().text().toStdString() << "' for "
+                << state.score << "; ";
         }
     }
-    if (form.surface().levelText() != QLatin1String(levelName(state.Level))) {
+    if (form.surface().levelText() != QLatin1String(levelName(state.level))) {
         out << "level name '" << form.surface().levelText().toStdString() << "' for level "
-            << state.Level << "; ";
+            << state.level << "; ";
     }
 
-    const bool running = !state.GameOver && !state.Paused;
-    if (form.Timer1().isTicking() != running) {
+    const bool running = !state.gameOver && !state.paused;
+    if (form.gravityTimer().isTicking() != running) {
         out << "gravity timer " << (running ? "stopped" : "ticking") << "; ";
     }
-    if (form.Timer2().isTicking() == state.GameOver) {
-        out << "clock timer " << (state.GameOver ? "ticking" : "stopped") << "; ";
+    if (form.clockTimer().isTicking() == state.gameOver) {
+        out << "clock timer " << (state.gameOver ? "ticking" : "stopped") << "; ";
     }
-    if (form.Timer1().interval() != state.LevelInterval(state.Level)) {
-        out << "gravity period " << form.Timer1().interval() << " at level " << state.Level << "; ";
+    if (form.gravityTimer().interval() != state.levelInterval(state.level)) {
+        out << "gravity period " << form.gravityTimer().interval() << " at level " << state.level
+            << "; ";
     }
     return out.str();
 }

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace stackfall {
 
-class Form1;
+class MainWindow;
 struct GameState;
 
 namespace hardening {
@@ -22,7 +22,8 @@ namespace hardening {
 // of every playfield and preview cell, the pause banner, the score and level
 // captions and the two timers; and checks that exactly the falling piece's
 // cells hold 2. Empty when all agree, else what differs.
-[[nodiscard]] std::string mismatch(const QImage& shown, const Form1& form, const GameState& state);
+[[nodiscard]] std::string mismatch(const QImage& shown, const MainWindow& form,
+                                   const GameState& state);
 
 } // namespace hardening
 } // namespace stackfall

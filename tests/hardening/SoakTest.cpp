@@ -174,8 +174,8 @@ void Soak::tour() {
 // afresh whenever it is started or its period changes, as a real one would.
 void Soak::advanceClock() {
     now_ += 10;
-    auto& gravity = program_.form.Timer1();
-    auto& clock = program_.form.Timer2();
+    auto& gravity = program_.form.gravityTimer();
+    auto& clock = program_.form.clockTimer();
     for (;;) {
         if (gravity.isTicking() && (!gravityWasTicking_ || gravity.interval() != gravityPeriod_)) {
             gravityDue_ = now_ + gravity.interval();
@@ -208,7 +208,7 @@ void Soak::advanceClock() {
 
 void Soak::act() {
     const GameState& s = state();
-    if (s.GameOver) {
+    if (s.gameOver) {
         startAfterGameOver();
         return;
     }
@@ -216,11 +216,11 @@ void Soak::act() {
         restart(chance(0.8));
         return;
     }
-    if (s.Paused) {
+    if (s.paused) {
         chance(0.3) ? key(Qt::Key_F3) : noiseKey();
         return;
     }
-    if (s.Level != HardLevel && chance(0.05)) {
+    if (s.level != HardLevel && chance(0.05)) {
         changeLevel(HardLevel);
     } else if (chance(0.002)) {
         changeLevel(1 + below(2));
@@ -305,7 +305,7 @@ void Soak::startAfterGameOver() {
 }
 
 void Soak::restart(bool yes) {
-    const bool running = !state().GameOver;
+    const bool running = !state().gameOver;
     QuestionAnswerer answer(yes ? QMessageBox::Yes : QMessageBox::No);
     program_.clickStart();
     if (running && answer.title != QStringLiteral("God Warning !!!")) {
@@ -336,7 +336,7 @@ void Soak::declineExit() {
 
 // Through the scroll bar's arrows, as the player changes the level.
 void Soak::changeLevel(int level) {
-    auto& bar = program_.form.VScroll1();
+    auto& bar = program_.form.levelBar();
     while (bar.value() != level) {
         bar.triggerAction(bar.value() < level ? QAbstractSlider::SliderSingleStepAdd
                                               : QAbstractSlider::SliderSingleStepSub);
@@ -367,18 +367,18 @@ void Soak::check(const std::string& event) {
     }
     std::string wrong = stackfall::hardening::mismatch(
         stackfall::hardening::shownImage(program_.form), program_.form, state());
-    if (state().GameOver && !wasGameOver_) {
+    if (state().gameOver && !wasGameOver_) {
         ++figures.gameOvers;
         const auto* picture = program_.windows.window(Window::GameOver);
         if (picture == nullptr || !picture->isVisible()) {
             wrong += "the game ended without showing the game-over picture; ";
         }
     }
-    wasGameOver_ = state().GameOver;
-    if (state().Score > lastScore_) {
-        figures.rowsRemoved += (state().Score - lastScore_) / 10;
+    wasGameOver_ = state().gameOver;
+    if (state().score > lastScore_) {
+        figures.rowsRemoved += (state().score - lastScore_) / 10;
     }
-    lastScore_ = state().Score;
+    lastScore_ = state().score;
     if (!wrong.empty()) {
         std::ostringstream out;
         out << "after event " << figures.events << ", piece " << program_.landings() << ": "

@@ -83,7 +83,7 @@ private slots:
     void buttonsUseTheirDoubleSizePictures();
 
 private:
-    // How an empty Box(n) with empty neighbours shows along its middle row
+    // How an empty cell n with empty neighbours shows along its middle row
     // (`across`) or column; all zero, with a warning saying what was found,
     // when it is not outline, fill, outline.
     [[nodiscard]] CellProfile profile(const QImage& shot, int cell, bool across) const;
@@ -103,10 +103,10 @@ void HighDpiTest::layoutStaysInLogicalPixels() {
     QCOMPARE(h.form.size(), layout::ClientSize);
     QCOMPARE(h.form.minimumSize(), layout::ClientSize);
     QCOMPARE(h.form.maximumSize(), layout::ClientSize);
-    QCOMPARE(h.form.Picture1().geometry(), layout::Picture1);
-    QCOMPARE(h.form.Picture2().geometry(), layout::Picture2);
-    QCOMPARE(h.form.VScroll1().geometry(), layout::VScroll1);
-    QCOMPARE(h.form.Text1().geometry(), layout::Text1);
+    QCOMPARE(h.form.clockPanel().geometry(), layout::ClockPanel);
+    QCOMPARE(h.form.scorePanel().geometry(), layout::ScorePanel);
+    QCOMPARE(h.form.levelBar().geometry(), layout::LevelBar);
+    QCOMPARE(h.form.focusKeeper().geometry(), layout::FocusKeeper);
 
     const QPixmap grab = h.form.grab();
     QCOMPARE(grab.devicePixelRatio(), scale_);
@@ -121,7 +121,7 @@ void HighDpiTest::playfieldHasNoBlendedPixels() {
     // The ring, the cells and the shadow of the backing, nothing else: any
     // colour outside this set is an edge blended into its neighbour.
     const QRect field = devicePixelsInside(
-        layout::ringRect(60).united(layout::ringRect(61)).united(layout::Shape1), scale_);
+        layout::ringRect(60).united(layout::ringRect(61)).united(layout::FieldShadow), scale_);
     const std::vector<QColor> drawn{White, DarkBlue, Blue, Grey, Black, DarkGrey};
     int blended = 0;
     QPoint first;
@@ -165,7 +165,7 @@ CellProfile HighDpiTest::profile(const QImage& shot, int cell, bool across) cons
         found.push_back(run.colour);
     }
     if (found != expected) {
-        qWarning("Box(%d) %s: %s", cell, across ? "across" : "down", qPrintable(describe(runs)));
+        qWarning("cell %d %s: %s", cell, across ? "across" : "down", qPrintable(describe(runs)));
         return {};
     }
     return {runs[1].length, runs[2].length, runs[3].length};
@@ -201,7 +201,7 @@ void HighDpiTest::cellAtScaleTwoIsExact() {
     h.clickStart(); // the T piece takes cells 7, 19, 20 and 21
     const QImage shot = h.grab();
 
-    // Box(20), falling, and Box(150), empty: a 17-px square is 34 device
+    // cell 20, falling, and cell 150, empty: a 17-px square is 34 device
     // pixels, its outline the outer two of them, shared with its neighbours.
     for (const auto& [cell, fill] : {std::pair{20, Blue}, std::pair{150, White}}) {
         const QRect r = layout::cellRect(cell);
@@ -211,7 +211,7 @@ void HighDpiTest::cellAtScaleTwoIsExact() {
                 const bool edge = x < device.left() + 2 || x > device.right() - 2 ||
                                   y < device.top() + 2 || y > device.bottom() - 2;
                 if (shot.pixelColor(x, y) != (edge ? DarkBlue : fill)) {
-                    QFAIL(qPrintable(QStringLiteral("Box(%1) at device (%2, %3) is %4")
+                    QFAIL(qPrintable(QStringLiteral("cell %1 at device (%2, %3) is %4")
                                          .arg(cell)
                                          .arg(x)
                                          .arg(y)
@@ -229,8 +229,8 @@ void HighDpiTest::buttonsUseTheirDoubleSizePictures() {
     Harness h;
     const QImage shot = h.grab();
     for (const auto& [name, rect] :
-         {std::pair{"start", layout::Image2}, std::pair{"about", layout::Image3},
-          std::pair{"exit", layout::Image4}}) {
+         {std::pair{"start", layout::StartButton}, std::pair{"about", layout::AboutButton},
+          std::pair{"exit", layout::ExitButton}}) {
         const QImage sharp = QImage(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)))
                                  .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(sharp.size(), rect.size() * 2);

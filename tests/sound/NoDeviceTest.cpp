@@ -1,9 +1,9 @@
 // Without a usable device the game plays on in silence: no message, no
 // crash, and a device that turns up later is used from the next call on.
 #include "DiskOutput.h"
-#include "Module1.h"
 #include "OutputCheck.h"
 #include "ResourceLookup.h"
+#include "SoundPlayer.h"
 #include "WaveDecoder.h"
 
 #include <gtest/gtest.h>
@@ -38,10 +38,10 @@ protected:
 
 TEST_F(NoDeviceTest, WithoutADriverEveryCallStillTakesItsSound) {
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-    Module1 module(embeddedResource);
+    SoundPlayer module(embeddedResource);
     for (int round = 0; round < 20; ++round) {
         for (int id = 1; id <= 3; ++id) {
-            module.PlaySoundRes(id);
+            module.play(id);
             ASSERT_TRUE(std::ranges::equal(module.soundBuffer(), embeddedResource("sounds", id)));
         }
     }
@@ -51,10 +51,10 @@ TEST_F(NoDeviceTest, ADriverThatAppearsLaterIsUsed) {
     DiskOutput disk;
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
     {
-        Module1 module(embeddedResource);
-        module.PlaySoundRes(2);
+        SoundPlayer module(embeddedResource);
+        module.play(2);
         ::setenv("SDL_AUDIODRIVER", "disk", 1);
-        module.PlaySoundRes(3);
+        module.play(3);
         std::this_thread::sleep_for(500ms);
     }
     EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(3)), 0U);
@@ -65,10 +65,10 @@ TEST_F(NoDeviceTest, ADeviceThatCannotBeOpenedIsTriedAgain) {
     // The disk driver cannot create its file here.
     ::setenv("SDL_DISKAUDIOFILE", "/nonexistent/stackfall/output.raw", 1);
     {
-        Module1 module(embeddedResource);
-        module.PlaySoundRes(2);
+        SoundPlayer module(embeddedResource);
+        module.play(2);
         ::setenv("SDL_DISKAUDIOFILE", disk.path().c_str(), 1);
-        module.PlaySoundRes(1);
+        module.play(1);
         std::this_thread::sleep_for(650ms);
     }
     EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(1)), 0U);
@@ -80,9 +80,9 @@ TEST_F(NoDeviceTest, AlsaKeepsItsComplaintsToItself) {
     // driver fails before it can say anything.
     ::setenv("SDL_AUDIODRIVER", "alsa", 1);
     ::setenv("AUDIODEV", "stackfall_no_such_pcm", 1);
-    Module1 module(embeddedResource);
-    module.PlaySoundRes(1);
-    module.PlaySoundRes(3);
+    SoundPlayer module(embeddedResource);
+    module.play(1);
+    module.play(3);
 }
 
 } // namespace

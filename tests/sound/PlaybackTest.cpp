@@ -2,9 +2,9 @@
 // Sounds are checked frame for frame against their decoded form, so a sound
 // cut short, played twice or mixed with another shows.
 #include "DiskOutput.h"
-#include "Module1.h"
 #include "OutputCheck.h"
 #include "ResourceLookup.h"
+#include "SoundPlayer.h"
 #include "WaveBuilder.h"
 #include "WaveDecoder.h"
 
@@ -73,8 +73,8 @@ TEST(PlaybackTest, EachSoundPlaysWholeAndAlone) {
         ASSERT_EQ(sound.size(), frames);
         ::testing::internal::CaptureStderr();
         {
-            Module1 module(sounds.lookup());
-            module.PlaySoundRes(id);
+            SoundPlayer module(sounds.lookup());
+            module.play(id);
             EXPECT_TRUE(std::ranges::equal(module.soundBuffer(), sounds.images[id]));
             waitFor(sound.size());
         }
@@ -90,16 +90,16 @@ TEST(PlaybackTest, TheDeviceIsLetGoOnlyOnceTheSoundHasPlayed) {
     DiskOutput disk;
     Sounds sounds;
     sounds.images[3] = embedded(3);
-    Module1 module(sounds.lookup());
+    SoundPlayer module(sounds.lookup());
     EXPECT_FALSE(module.deviceOpen());
-    module.PlaySoundRes(3);
+    module.play(3);
     ASSERT_TRUE(module.deviceOpen());
     module.releaseIdleDevice(); // still playing: kept
     EXPECT_TRUE(module.deviceOpen());
     waitFor(1862);
     module.releaseIdleDevice();
     EXPECT_FALSE(module.deviceOpen());
-    module.PlaySoundRes(3); // and the next sound opens it again
+    module.play(3); // and the next sound opens it again
     EXPECT_TRUE(module.deviceOpen());
 }
 
@@ -109,10 +109,10 @@ TEST(PlaybackTest, ANewSoundCutsOffTheOneStillPlaying) {
     sounds.images[1] = countingSound(2000ms);
     sounds.images[3] = embedded(3);
     {
-        Module1 module(sounds.lookup());
-        module.PlaySoundRes(1);
+        SoundPlayer module(sounds.lookup());
+        module.play(1);
         std::this_thread::sleep_for(250ms);
-        module.PlaySoundRes(3);
+        module.play(3);
         EXPECT_TRUE(std::ranges::equal(module.soundBuffer(), sounds.images[3]));
         waitFor(1862);
     }
@@ -129,10 +129,10 @@ TEST(PlaybackTest, RowsRemovedRightAfterATurnPlayOnlyTheRowSound) {
     sounds.images[2] = embedded(2);
     sounds.images[3] = embedded(3);
     {
-        Module1 module(sounds.lookup());
-        module.PlaySoundRes(2);
+        SoundPlayer module(sounds.lookup());
+        module.play(2);
         std::this_thread::sleep_for(50ms);
-        module.PlaySoundRes(3);
+        module.play(3);
         waitFor(1862);
     }
     EXPECT_TRUE(
@@ -145,9 +145,9 @@ TEST(PlaybackTest, EachTurnRestartsTheTurnSound) {
     sounds.images[2] = countingSound(500ms);
     const auto sound = decoded(sounds.images[2]);
     {
-        Module1 module(sounds.lookup());
+        SoundPlayer module(sounds.lookup());
         for (int turn = 0; turn < 3; ++turn) {
-            module.PlaySoundRes(2);
+            module.play(2);
             std::this_thread::sleep_for(150ms);
         }
         waitFor(sound.size());
@@ -165,10 +165,10 @@ TEST(PlaybackTest, AnUnknownIdStopsTheSoundAndEmptiesTheBuffer) {
     Sounds sounds;
     sounds.images[1] = countingSound(2000ms);
     {
-        Module1 module(sounds.lookup());
-        module.PlaySoundRes(1);
+        SoundPlayer module(sounds.lookup());
+        module.play(1);
         std::this_thread::sleep_for(250ms);
-        module.PlaySoundRes(4);
+        module.play(4);
         EXPECT_TRUE(module.soundBuffer().empty());
         waitFor(0);
     }
@@ -202,14 +202,14 @@ TEST(PlaybackTest, DamagedImagesPlayNothingAndSayNothing) {
 
     ::testing::internal::CaptureStderr();
     {
-        Module1 module(sounds.lookup());
+        SoundPlayer module(sounds.lookup());
         for (const auto& image : damaged) {
             sounds.images[1] = image;
-            module.PlaySoundRes(1);
+            module.play(1);
             ASSERT_TRUE(std::ranges::equal(module.soundBuffer(), image));
         }
         // The next good sound plays as usual.
-        module.PlaySoundRes(3);
+        module.play(3);
         waitFor(1862);
     }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");

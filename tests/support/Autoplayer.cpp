@@ -28,7 +28,7 @@ double evaluate(const GameState& s, std::int64_t rowsRemoved) {
     for (int column = 1; column <= field::Columns; ++column) {
         int height = 0;
         for (int row = 1; row <= field::Rows; ++row) {
-            const Cell c = s.CellState(field::cellAt(row, column));
+            const Cell c = s.cells(field::cellAt(row, column));
             if (c == Cell::Settled && height == 0) {
                 height = field::Rows - row + 1;
             } else if (c != Cell::Settled && height != 0) {
@@ -56,22 +56,22 @@ Plan choosePlan(const GameState& state) {
         for (int shift = -6; shift <= 6; ++shift) {
             auto& s = GameTestAccess::state(sim);
             s = state;
-            s.Paused = false;
-            if (s.GameOver) {
+            s.paused = false;
+            if (s.gameOver) {
                 return best;
             }
             for (int i = 0; i < turns; ++i) {
-                sim.Form_KeyDown(key::Up, 0);
+                sim.keyDown(key::Up, 0);
             }
             for (int i = 0; i < (shift < 0 ? -shift : shift); ++i) {
-                sim.Form_KeyDown(shift < 0 ? key::Left : key::Right, 0);
+                sim.keyDown(shift < 0 ? key::Left : key::Right, 0);
             }
             const int landed = window.landings;
             for (int step = 0; step < field::Rows + 1 && window.landings == landed; ++step) {
-                sim.Form_KeyDown(key::Down, 0);
+                sim.keyDown(key::Down, 0);
             }
             // The next piece has entered by now; only the settled cells count.
-            const double value = evaluate(s, (s.Score - state.Score) / 10) - (s.GameOver ? 1e6 : 0);
+            const double value = evaluate(s, (s.score - state.score) / 10) - (s.gameOver ? 1e6 : 0);
             if (value > bestValue) {
                 bestValue = value;
                 best = {turns, shift};

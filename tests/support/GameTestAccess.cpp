@@ -35,11 +35,11 @@ void GameTestAccess::setBoard(Game& game, std::string_view picture) {
 
 void GameTestAccess::placePiece(Game& game, int type, std::array<int, 4> cells) {
     auto& s = game.s_;
-    s.CurrentType = type;
-    s.CurrentPivot = s.PivotSlot(type);
+    s.currentType = type;
+    s.pivotSlot = s.pivotSlots(type);
     for (int slot = 1; slot <= field::Slots; ++slot) {
         const int cell = cells[static_cast<std::size_t>(slot - 1)];
-        s.PieceCells(slot) = cell;
+        s.pieceCells(slot) = cell;
         if (cell != 0) {
             game.setCell(cell, Cell::Falling);
         }
@@ -51,7 +51,7 @@ namespace testing {
 std::string boardPicture(const GameState& state) {
     std::string text;
     for (int cell = 1; cell <= field::CellCount; ++cell) {
-        switch (state.CellState(cell)) {
+        switch (state.cells(cell)) {
         case Cell::Empty:
             text += '.';
             break;

@@ -22,10 +22,10 @@ public:
     // Puts a falling piece of a type on the given cells (0 for unused slots).
     static void placePiece(Game& game, int type, std::array<int, 4> cells);
 
-    static void GravityStep(Game& game) { game.GravityStep(); }
-    static void ShiftPiece(Game& game, int step) { game.ShiftPiece(step); }
-    static void ClearFullRows(Game& game) { game.ClearFullRows(); }
-    static void SpawnPiece(Game& game) { game.SpawnPiece(); }
+    static void gravityStep(Game& game) { game.gravityStep(); }
+    static void shiftPiece(Game& game, int step) { game.shiftPiece(step); }
+    static void clearFullRows(Game& game) { game.clearFullRows(); }
+    static void spawnPiece(Game& game) { game.spawnPiece(); }
 };
 
 namespace testing {

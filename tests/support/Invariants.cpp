@@ -10,13 +10,13 @@ namespace stackfall::testing {
 int pieceBlocks(const GameState& state) {
     int blocks = 0;
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        blocks += state.PieceCells(slot) != 0 ? 1 : 0;
+        blocks += state.pieceCells(slot) != 0 ? 1 : 0;
     }
     return blocks;
 }
 
 void InvariantChecker::before(const GameState& state, const FakeWindow& window) {
-    pieceBlocks_ = state.GameOver ? 0 : pieceBlocks(state);
+    pieceBlocks_ = state.gameOver ? 0 : pieceBlocks(state);
     soundsBefore_ = window.soundCount;
     newGamesBefore_ = window.scoreZeroWrites;
 }
@@ -40,7 +40,7 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
     int settled = 0;
     int falling = 0;
     for (int cell = 1; cell <= field::CellCount; ++cell) {
-        const Cell c = state.CellState(cell);
+        const Cell c = state.cells(cell);
         settled += c == Cell::Settled ? 1 : 0;
         falling += c == Cell::Falling ? 1 : 0;
         if (window.cellFill(cell) != fillOf(c)) {
@@ -48,21 +48,21 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
         }
     }
 
-    if (!state.GameOver) {
+    if (!state.gameOver) {
         int used = 0;
         for (int slot = 1; slot <= field::Slots; ++slot) {
-            const int cell = state.PieceCells(slot);
+            const int cell = state.pieceCells(slot);
             if (cell == 0) {
                 continue;
             }
             ++used;
             if (!field::isCell(cell)) {
                 out << "slot " << slot << " names cell " << cell << " outside the field; ";
-            } else if (state.CellState(cell) != Cell::Falling) {
+            } else if (state.cells(cell) != Cell::Falling) {
                 out << "slot " << slot << " cell " << cell << " does not hold 2; ";
             }
             for (int other = 1; other < slot; ++other) {
-                if (state.PieceCells(other) == cell) {
+                if (state.pieceCells(other) == cell) {
                     out << "slots " << other << " and " << slot << " share a cell; ";
                 }
             }
@@ -70,11 +70,11 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
         if (used != falling) {
             out << falling << " cells hold 2 but the piece has " << used << " blocks; ";
         }
-        if (state.CurrentType >= 1 && state.CurrentType <= pieces::TypeCount) {
-            const auto& shape = pieces::Shapes[static_cast<std::size_t>(state.CurrentType - 1)];
+        if (state.currentType >= 1 && state.currentType <= pieces::TypeCount) {
+            const auto& shape = pieces::Shapes[static_cast<std::size_t>(state.currentType - 1)];
             const auto blocks = std::count_if(shape.begin(), shape.end(), [](int c) { return c; });
             if (blocks != used) {
-                out << "a type " << state.CurrentType << " piece has " << used << " blocks; ";
+                out << "a type " << state.currentType << " piece has " << used << " blocks; ";
             }
         } else {
             out << "no current type during a game; ";
@@ -82,39 +82,39 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
     } else if (falling != 0) {
         out << falling << " cells hold 2 while no game runs; ";
     }
-    if (state.Paused && state.GameOver) {
+    if (state.paused && state.gameOver) {
         out << "paused with no game; ";
     }
-    if (window.gravityEnabled != (!state.GameOver && !state.Paused)) {
+    if (window.gravityEnabled != (!state.gameOver && !state.paused)) {
         out << "gravity timer " << (window.gravityEnabled ? "on" : "off")
             << " in the wrong state; ";
     }
-    if (window.clockEnabled == state.GameOver) {
+    if (window.clockEnabled == state.gameOver) {
         out << "clock timer " << (window.clockEnabled ? "on" : "off") << " in the wrong state; ";
     }
-    if (window.pauseVisible != state.Paused) {
+    if (window.pauseVisible != state.paused) {
         out << "pause picture does not match the pause; ";
     }
 
     if (started_) {
-        if (state.Score % 10 != 0) {
-            out << "score " << state.Score << " is not a multiple of 10; ";
+        if (state.score % 10 != 0) {
+            out << "score " << state.score << " is not a multiple of 10; ";
         }
-        const std::int64_t rows = state.Score / 10;
+        const std::int64_t rows = state.score / 10;
         if (settled != blocksLanded_ - 13 * rows) {
             out << settled << " settled cells, but " << blocksLanded_ << " blocks landed and "
                 << rows << " rows were removed; ";
         }
         std::string shown(1, ' ');
-        shown += std::to_string(state.Score);
+        shown += std::to_string(state.score);
         if (window.scoreText != shown) {
-            out << "score label '" << window.scoreText << "' for score " << state.Score << "; ";
+            out << "score label '" << window.scoreText << "' for score " << state.score << "; ";
         }
-        if (state.NextType < 1 || state.NextType > pieces::TypeCount) {
-            out << "next type " << state.NextType << " out of range; ";
+        if (state.nextType < 1 || state.nextType > pieces::TypeCount) {
+            out << "next type " << state.nextType << " out of range; ";
         } else {
             std::array<bool, 13> lit{};
-            for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.NextType - 1)]) {
+            for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.nextType - 1)]) {
                 if (entry != 0) {
                     lit[static_cast<std::size_t>(pieces::previewCellOf(entry))] = true;
                 }
@@ -123,7 +123,7 @@ std::string InvariantChecker::after(const GameState& state, const FakeWindow& wi
                 const Rgb want =
                     lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit : colour::PreviewUnlit;
                 if (window.previewFill(cell) != want) {
-                    out << "preview cell " << cell << " does not show type " << state.NextType
+                    out << "preview cell " << cell << " does not show type " << state.nextType
                         << "; ";
                 }
             }

@@ -16,7 +16,7 @@ Harness::Harness(std::initializer_list<int> types)
       windows(form, [this](int code) { exits.push_back(code); }),
       ops(form, windows, [this](int id) { sounds.push_back(id); }), game(ops, random) {
     form.attach(game);
-    game.Form_Load();
+    game.load();
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
@@ -25,15 +25,15 @@ Harness::Harness(std::initializer_list<int> types)
 }
 
 void Harness::clickStart() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image2.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::StartButton.center());
 }
 
 void Harness::clickAbout() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image3.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::AboutButton.center());
 }
 
 void Harness::clickExit() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::Image4.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::ExitButton.center());
 }
 
 void Harness::pressKey(Qt::Key key, bool autoRepeat) {

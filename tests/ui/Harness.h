@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Form1.h"
-#include "Form1Ops.h"
 #include "Game.h"
+#include "MainWindow.h"
 #include "ProgramWindows.h"
+#include "QtWindowOps.h"
 #include "Randoms.h"
 
 #include <QElapsedTimer>
@@ -37,11 +37,11 @@ public:
     [[nodiscard]] QImage grab();
 
     ScriptedRandom random;
-    Form1 form;
+    MainWindow form;
     std::vector<int> exits;  // exit codes asked for
     std::vector<int> sounds; // sound ids played
     ProgramWindows windows;
-    Form1Ops ops;
+    QtWindowOps ops;
     Game game;
 };
 

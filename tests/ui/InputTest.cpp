@@ -43,9 +43,9 @@ void InputTest::gameKeysHaveTheirVirtualKeyCodes() {
 
 void InputTest::focusStartsOnPicture1AndTabsThroughTheControls() {
     Harness h;
-    QCOMPARE(QApplication::focusWidget(), &h.form.Picture1());
-    const QWidget* order[] = {&h.form.Picture2(), &h.form.VScroll1(), &h.form.Text1(),
-                              &h.form.Picture1()};
+    QCOMPARE(QApplication::focusWidget(), &h.form.clockPanel());
+    const QWidget* order[] = {&h.form.scorePanel(), &h.form.levelBar(), &h.form.focusKeeper(),
+                              &h.form.clockPanel()};
     for (const QWidget* next : order) {
         Harness::pressKey(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -55,11 +55,12 @@ void InputTest::focusStartsOnPicture1AndTabsThroughTheControls() {
 void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
     Harness h({6, 3}); // a T piece enters at cells 7, 19, 20, 21
     h.clickStart();
-    const auto& cells = h.game.state().PieceCells;
+    const auto& cells = h.game.state().pieceCells;
     const auto firstCell = [&] { return cells(1); };
     QCOMPARE(firstCell(), 7);
 
-    QWidget* controls[] = {&h.form.Picture1(), &h.form.Picture2(), &h.form.Text1(), &h.form};
+    QWidget* controls[] = {&h.form.clockPanel(), &h.form.scorePanel(), &h.form.focusKeeper(),
+                           &h.form};
     int expected = 7;
     for (QWidget* control : controls) {
         control->setFocus();
@@ -68,19 +69,19 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
         QCOMPARE(firstCell(), ++expected);
     }
     // Auto-repeated presses count one each.
-    h.form.Picture2().setFocus();
+    h.form.scorePanel().setFocus();
     Harness::pressKey(Qt::Key_Left, true);
     Harness::pressKey(Qt::Key_Left, true);
     QCOMPARE(firstCell(), expected - 2);
 
     // The scroll bar passes the key on and then handles it itself: the piece
     // moves one row down and the level goes up one.
-    h.form.VScroll1().setFocus();
+    h.form.levelBar().setFocus();
     const int before = firstCell();
     Harness::pressKey(Qt::Key_Down);
     QCOMPARE(firstCell(), before + 13);
-    QCOMPARE(h.form.VScroll1().value(), 2);
-    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
+    QCOMPARE(h.form.levelBar().value(), 2);
+    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
 
     // Up turns the T piece and plays the turn sound.
     h.sounds.clear();
@@ -90,19 +91,19 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
 
 void InputTest::levelChangeLeavesTheFocusOnText1() {
     Harness h;
-    QScrollBar& bar = h.form.VScroll1();
-    QCOMPARE(h.form.Timer1().interval(), 500);
+    QScrollBar& bar = h.form.levelBar();
+    QCOMPARE(h.form.gravityTimer().interval(), 500);
 
     bar.setFocus();
     Harness::pressKey(Qt::Key_Down);
     QCOMPARE(bar.value(), 2);
     QCOMPARE(h.form.surface().levelText(), QStringLiteral("Mid"));
-    QCOMPARE(h.form.Timer1().interval(), 150);
-    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
-    QVERIFY(!h.form.Timer1().isTicking()); // no game: the new period waits
+    QCOMPARE(h.form.gravityTimer().interval(), 150);
+    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
+    QVERIFY(!h.form.gravityTimer().isTicking()); // no game: the new period waits
 
     // A click on the lower arrow takes the focus, changes the level, and the
-    // focus moves on to Text1.
+    // focus moves on to the focus keeper.
     QStyleOptionSlider option;
     option.initFrom(&bar);
     option.orientation = Qt::Vertical;
@@ -118,14 +119,14 @@ void InputTest::levelChangeLeavesTheFocusOnText1() {
     QTest::mouseClick(&bar, Qt::LeftButton, {}, down.center());
     QCOMPARE(bar.value(), 3);
     QCOMPARE(h.form.surface().levelText(), QStringLiteral("Hard"));
-    QCOMPARE(h.form.Timer1().interval(), 50);
-    QCOMPARE(QApplication::focusWidget(), &h.form.Text1());
+    QCOMPARE(h.form.gravityTimer().interval(), 50);
+    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
 }
 
 void InputTest::restartQuestionAnsweredNoThenYes() {
     Harness h({6, 3, 8, 1});
     h.clickStart();
-    QCOMPARE(h.game.state().CurrentType, 6);
+    QCOMPARE(h.game.state().currentType, 6);
 
     {
         // The game goes on behind the question: the clock ticks while it is open.
@@ -139,23 +140,23 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
         QCOMPARE(no.icon, QMessageBox::NoIcon);
         QVERIFY(!no.buttonIcons);
     }
-    QCOMPARE(h.form.Picture1().text(), QStringLiteral("00:00:01"));
-    QCOMPARE(h.game.state().CurrentType, 6);   // the same game goes on
-    QVERIFY(h.game.state().PieceCells(1) > 7); // and the piece fell meanwhile
-    QVERIFY(h.form.Timer1().isTicking());
+    QCOMPARE(h.form.clockPanel().text(), QStringLiteral("00:00:01"));
+    QCOMPARE(h.game.state().currentType, 6);   // the same game goes on
+    QVERIFY(h.game.state().pieceCells(1) > 7); // and the piece fell meanwhile
+    QVERIFY(h.form.gravityTimer().isTicking());
 
     {
         QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers No
         h.clickStart();
         QVERIFY(escape.answered);
-        QCOMPARE(h.game.state().CurrentType, 6);
+        QCOMPARE(h.game.state().currentType, 6);
     }
 
     QuestionAnswerer yes(QMessageBox::Yes);
     h.clickStart();
     QVERIFY(yes.answered);
-    QCOMPARE(h.game.state().CurrentType, 8); // a new game, with the next piece dealt
-    QCOMPARE(h.form.Picture2().text(), QStringLiteral(" 0"));
+    QCOMPARE(h.game.state().currentType, 8); // a new game, with the next piece dealt
+    QCOMPARE(h.form.scorePanel().text(), QStringLiteral(" 0"));
 }
 
 void InputTest::exitQuestionAnsweredCancelThenOk() {
@@ -180,7 +181,7 @@ void InputTest::exitQuestionAnsweredCancelThenOk() {
     }
     QVERIFY(h.exits.empty());
     QVERIFY(h.form.isVisible());
-    QVERIFY(h.form.Timer1().isTicking());
+    QVERIFY(h.form.gravityTimer().isTicking());
 
     h.clickAbout();
     QVERIFY(h.windows.window(stackfall::Window::About) != nullptr);
@@ -190,8 +191,8 @@ void InputTest::exitQuestionAnsweredCancelThenOk() {
     QCOMPARE(h.exits, std::vector<int>{0});
     QVERIFY(!h.form.isVisible());
     QVERIFY(h.windows.window(stackfall::Window::About) == nullptr);
-    QVERIFY(!h.form.Timer1().isTicking());
-    QVERIFY(!h.form.Timer2().isTicking());
+    QVERIFY(!h.form.gravityTimer().isTicking());
+    QVERIFY(!h.form.clockTimer().isTicking());
     QVERIFY(h.game.ended());
 }
 

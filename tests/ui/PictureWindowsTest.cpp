@@ -76,29 +76,29 @@ void PictureWindowsTest::gameOverShowsThePictureOnce() {
         // the next one cannot enter.
         stackfall::GameTestAccess::setCell(h.game, 20, stackfall::Cell::Settled);
         Harness::pressKey(Qt::Key_Down);
-        QVERIFY(h.game.state().GameOver);
+        QVERIFY(h.game.state().gameOver);
     };
     gameOver();
-    QPointer<stackfall::PictureWindow> form2 = h.windows.window(Window::GameOver);
-    QVERIFY(form2);
-    QVERIFY(form2->isVisible());
-    QCOMPARE(form2->windowTitle(), QStringLiteral("Form2"));
-    QCOMPARE(form2->size(), QSize(501, 339));
-    const QImage shot = form2->grab().toImage();
+    QPointer<stackfall::PictureWindow> gameOverWindow = h.windows.window(Window::GameOver);
+    QVERIFY(gameOverWindow);
+    QVERIFY(gameOverWindow->isVisible());
+    QCOMPARE(gameOverWindow->windowTitle(), QStringLiteral("Form2"));
+    QCOMPARE(gameOverWindow->size(), QSize(501, 339));
+    const QImage shot = gameOverWindow->grab().toImage();
     const QImage picture(QStringLiteral(":/pictures/gameover.png"));
     QCOMPARE(picture.size(), QSize(499, 337));
     QCOMPARE(shot.pixelColor(250, 150), picture.pixelColor(250, 150));
-    QCOMPARE(shot.pixelColor(500, 338), form2->palette().color(QPalette::Button));
+    QCOMPARE(shot.pixelColor(500, 338), gameOverWindow->palette().color(QPalette::Button));
 
     // A second game over while the picture is open shows no second one.
     gameOver();
-    QCOMPARE(h.windows.window(Window::GameOver), form2.data());
+    QCOMPARE(h.windows.window(Window::GameOver), gameOverWindow.data());
     QCOMPARE(openWindowsTitled(QStringLiteral("Form2")), 1);
 
-    clickAt(form2, QPoint(10, 10));
-    QVERIFY(form2.isNull());
+    clickAt(gameOverWindow, QPoint(10, 10));
+    QVERIFY(gameOverWindow.isNull());
     QVERIFY(h.form.isVisible());
-    QVERIFY(h.game.state().GameOver); // the click changes nothing in the game
+    QVERIFY(h.game.state().gameOver); // the click changes nothing in the game
 }
 
 void PictureWindowsTest::programEndsWithItsLastWindow() {
@@ -118,8 +118,8 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
         h.clickStart();
         h.form.close();
         QCOMPARE(h.exits, std::vector<int>{0});
-        QVERIFY(!h.form.Timer1().isTicking()); // closing stops the game
-        QVERIFY(!h.form.Timer2().isTicking());
+        QVERIFY(!h.form.gravityTimer().isTicking()); // closing stops the game
+        QVERIFY(!h.form.clockTimer().isTicking());
     }
 }
 

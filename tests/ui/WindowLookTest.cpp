@@ -70,16 +70,16 @@ void WindowLookTest::windowIsFixedAtItsDesignSize() {
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
     QVERIFY(!h.form.windowTitle().isEmpty());
     QVERIFY(!h.form.windowIcon().isNull());
-    // Text1 can hold the focus but lies right of the client area.
-    QVERIFY(h.form.Text1().geometry().left() >= h.form.width());
-    QVERIFY(h.form.Text1().focusPolicy() & Qt::TabFocus);
+    // The focus keeper can hold the focus but lies right of the client area.
+    QVERIFY(h.form.focusKeeper().geometry().left() >= h.form.width());
+    QVERIFY(h.form.focusKeeper().focusPolicy() & Qt::TabFocus);
 }
 
 void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     Harness h;
     const QImage shot = h.grab();
 
-    // Box(1) at (24, 24) and Box(299) at (216, 376): white inside, with the
+    // cell 1 at (24, 24) and cell 299 at (216, 376): white inside, with the
     // dark-blue outline the load step set, shared with their neighbours.
     QCOMPARE(shot.pixelColor(32, 32), White);
     QCOMPARE(shot.pixelColor(24, 32), DarkBlue);
@@ -90,7 +90,7 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     QCOMPARE(shot.pixelColor(32, 24), Black);
     QCOMPARE(shot.pixelColor(232, 384), Black);
 
-    // The grey ring's corners: pinggir(46) top right, (60) top left, (61)
+    // The grey ring's corners: segment 46 top right, (60) top left, (61)
     // bottom right, (75) bottom left; black outline, grey fill.
     for (const int i : {46, 60, 61, 75}) {
         const QRect r = layout::ringRect(i);
@@ -101,7 +101,7 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     QCOMPARE(layout::ringRect(46).topLeft(), QPoint(232, 8));
     QCOMPARE(layout::ringRect(75).topLeft(), QPoint(8, 392));
 
-    // Shape1 shows as an 8-px dark grey shadow right of and below the ring.
+    // The field's shadow shows as an 8-px dark grey shadow right of and below the ring.
     QCOMPARE(shot.pixelColor(249, 200), DarkGrey);
     QCOMPARE(shot.pixelColor(255, 200), DarkGrey);
     QCOMPARE(shot.pixelColor(256, 200), Black);
@@ -110,16 +110,16 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     QCOMPARE(shot.pixelColor(20, 412), Grey); // the shadow starts at x = 24
 
     // The black score box with its green "00".
-    const QRect score = layout::Picture2;
+    const QRect score = layout::ScorePanel;
     QCOMPARE(shot.pixelColor(score.topLeft()), Black);
     QCOMPARE(shot.pixelColor(score.bottomRight()), Black);
     QVERIFY(countColour(shot, score, Green) > 60);
-    QCOMPARE(h.form.Picture2().text(), QStringLiteral("00"));
-    QCOMPARE(h.form.Picture1().text(), QStringLiteral("00:00"));
+    QCOMPARE(h.form.scorePanel().text(), QStringLiteral("00"));
+    QCOMPARE(h.form.clockPanel().text(), QStringLiteral("00:00"));
 
     // The navy preview panel with its twelve white cells.
     QCOMPARE(shot.pixelColor(299, 51), Navy);
-    QCOMPARE(shot.pixelColor(layout::Shape3.topLeft()), Black);
+    QCOMPARE(shot.pixelColor(layout::PreviewFrame.topLeft()), Black);
     for (int i = 1; i <= 12; ++i) {
         const QRect r = layout::previewRect(i);
         QCOMPARE(shot.pixelColor(r.center()), White);
@@ -128,8 +128,8 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
 
     // The level box: navy "Easy" on white, the scroll bar at 1.
     QCOMPARE(h.form.surface().levelText(), QStringLiteral("Easy"));
-    QVERIFY(countColour(shot, layout::levellbl, Navy) > 20);
-    QCOMPARE(h.form.VScroll1().value(), 1);
+    QVERIFY(countColour(shot, layout::LevelText, Navy) > 20);
+    QCOMPARE(h.form.levelBar().value(), 1);
 }
 
 void WindowLookTest::startShowsThePieceAndLightsThePreview() {
@@ -167,7 +167,7 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
     Harness h;
     QImage banner(QStringLiteral(":/pictures/pause.png"));
     QVERIFY(!banner.isNull());
-    QCOMPARE(banner.size(), layout::pauseimg.size());
+    QCOMPARE(banner.size(), layout::PauseBanner.size());
     banner = banner.convertToFormat(QImage::Format_ARGB32);
 
     // How many opaque pixels of the banner are shown at its place.
@@ -179,7 +179,7 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
                 const QRgb p = banner.pixel(x, y);
                 if (qAlpha(p) == 255) {
                     ++opaque;
-                    shown += shot.pixel(layout::pauseimg.topLeft() + QPoint(x, y)) == p ? 1 : 0;
+                    shown += shot.pixel(layout::PauseBanner.topLeft() + QPoint(x, y)) == p ? 1 : 0;
                 }
             }
         }
@@ -193,12 +193,12 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
     const auto [shown, opaque] = bannerPixelsShown(h.grab());
     QVERIFY(opaque > 1000);
     QCOMPARE(shown, opaque);
-    QVERIFY(!h.form.Timer1().isTicking());
-    QVERIFY(h.form.Timer2().isTicking()); // the clock keeps counting
+    QVERIFY(!h.form.gravityTimer().isTicking());
+    QVERIFY(h.form.clockTimer().isTicking()); // the clock keeps counting
 
     Harness::pressKey(Qt::Key_F3);
     QVERIFY(bannerPixelsShown(h.grab()).first < opaque / 10);
-    QVERIFY(h.form.Timer1().isTicking());
+    QVERIFY(h.form.gravityTimer().isTicking());
 }
 
 QTEST_MAIN(WindowLookTest)

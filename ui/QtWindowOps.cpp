@@ -1,8 +1,8 @@
-#include "Form1Ops.h"
+#include "QtWindowOps.h"
 
 #include "CaptionBox.h"
 #include "ControlTimer.h"
-#include "Form1.h"
+#include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "Questions.h"
 
@@ -22,34 +22,34 @@ QColor toColor(Rgb c) {
 
 } // namespace
 
-Form1Ops::Form1Ops(Form1& form, ProgramWindows& windows, SoundPlayer playSound)
+QtWindowOps::QtWindowOps(MainWindow& form, ProgramWindows& windows, PlaySound playSound)
     : form_(form), windows_(windows), playSound_(std::move(playSound)) {
 }
 
-void Form1Ops::setCellFill(int cell, Rgb colour) {
+void QtWindowOps::setCellFill(int cell, Rgb colour) {
     form_.setCellFill(cell, toColor(colour));
 }
 
-void Form1Ops::setCellOutline(int cell, Rgb colour) {
+void QtWindowOps::setCellOutline(int cell, Rgb colour) {
     form_.setCellOutline(cell, toColor(colour));
 }
 
-void Form1Ops::setBorderFill(int segment, Rgb colour) {
+void QtWindowOps::setBorderFill(int segment, Rgb colour) {
     form_.setBorderFill(segment, toColor(colour));
 }
 
-void Form1Ops::setPreviewFill(int cell, Rgb colour) {
+void QtWindowOps::setPreviewFill(int cell, Rgb colour) {
     form_.setPreviewFill(cell, toColor(colour));
 }
 
-void Form1Ops::setLabelText(Label label, std::string_view text) {
+void QtWindowOps::setLabelText(Label label, std::string_view text) {
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     switch (label) {
     case Label::Score:
-        form_.Picture2().setText(caption);
+        form_.scorePanel().setText(caption);
         break;
     case Label::Time:
-        form_.Picture1().setText(caption);
+        form_.clockPanel().setText(caption);
         break;
     case Label::Level:
         form_.setLevelText(caption);
@@ -57,43 +57,43 @@ void Form1Ops::setLabelText(Label label, std::string_view text) {
     }
 }
 
-void Form1Ops::setPauseVisible(bool visible) {
+void QtWindowOps::setPauseVisible(bool visible) {
     form_.setPauseVisible(visible);
 }
 
-void Form1Ops::setTimerEnabled(Timer timer, bool enabled) {
-    (timer == Timer::Gravity ? form_.Timer1() : form_.Timer2()).setEnabled(enabled);
+void QtWindowOps::setTimerEnabled(Timer timer, bool enabled) {
+    (timer == Timer::Gravity ? form_.gravityTimer() : form_.clockTimer()).setEnabled(enabled);
 }
 
-void Form1Ops::setGravityPeriod(int milliseconds) {
-    form_.Timer1().setInterval(milliseconds);
+void QtWindowOps::setGravityPeriod(int milliseconds) {
+    form_.gravityTimer().setInterval(milliseconds);
 }
 
-int Form1Ops::scrollValue() const {
-    return form_.VScroll1().value();
+int QtWindowOps::scrollValue() const {
+    return form_.levelBar().value();
 }
 
-void Form1Ops::showWindow(Window window) {
+void QtWindowOps::showWindow(Window window) {
     windows_.show(window);
 }
 
-Answer Form1Ops::ask(const Question& question) {
+Answer QtWindowOps::ask(const Question& question) {
     return askQuestion(&form_, question);
 }
 
-void Form1Ops::endProgram() {
+void QtWindowOps::endProgram() {
     windows_.endProgram();
 }
 
-void Form1Ops::setFocus(FocusTarget target) {
+void QtWindowOps::setFocus(FocusTarget target) {
     if (target == FocusTarget::MainWindow) {
         form_.setFocus();
     } else {
-        form_.Text1().setFocus();
+        form_.focusKeeper().setFocus();
     }
 }
 
-void Form1Ops::playSound(int id) {
+void QtWindowOps::playSound(int id) {
     if (playSound_) {
         playSound_(id);
     }

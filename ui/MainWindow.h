@@ -15,10 +15,10 @@ class Game;
 
 // The main window. It shows what the game sets and passes every event to the
 // game's handlers; it decides nothing itself.
-class Form1 final : public QWidget {
+class MainWindow final : public QWidget {
     Q_OBJECT
 public:
-    Form1();
+    MainWindow();
 
     // Wires the window's events to the game's handlers. Until then the
     // window shows its design and reports nothing.
@@ -33,12 +33,12 @@ public:
     void setPauseVisible(bool visible);
 
     [[nodiscard]] const Surface& surface() const { return surface_; }
-    [[nodiscard]] CaptionBox& Picture1() const { return *picture1_; } // holds timelbl
-    [[nodiscard]] CaptionBox& Picture2() const { return *picture2_; } // holds scorelbl
-    [[nodiscard]] QScrollBar& VScroll1() const { return *vscroll1_; }
-    [[nodiscard]] QLineEdit& Text1() const { return *text1_; }
-    [[nodiscard]] ControlTimer& Timer1() const { return *timer1_; } // gravity
-    [[nodiscard]] ControlTimer& Timer2() const { return *timer2_; } // clock
+    [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
+    [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
+    [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
+    [[nodiscard]] QLineEdit& focusKeeper() const { return *focusKeeper_; }
+    [[nodiscard]] ControlTimer& gravityTimer() const { return *gravityTimer_; } // gravity
+    [[nodiscard]] ControlTimer& clockTimer() const { return *clockTimer_; }     // clock
 
 signals:
     // The player closed the window; its timers have stopped.
@@ -52,17 +52,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Button { None, Start, About, Exit }; // Image2, Image3, Image4
+    enum class Button { None, Start, About, Exit };
     [[nodiscard]] static Button buttonAt(QPoint pos);
     void click(Button button);
 
     Surface surface_;
-    CaptionBox* picture1_;
-    CaptionBox* picture2_;
-    QScrollBar* vscroll1_;
-    QLineEdit* text1_;
-    ControlTimer* timer1_;
-    ControlTimer* timer2_;
+    CaptionBox* clockPanel_;
+    CaptionBox* scorePanel_;
+    QScrollBar* levelBar_;
+    QLineEdit* focusKeeper_;
+    ControlTimer* gravityTimer_;
+    ControlTimer* clockTimer_;
     Game* game_ = nullptr;
     Button pressed_ = Button::None;
 };

@@ -17,15 +17,15 @@ using ResourceLookup = std::function<std::span<const std::byte>(std::string_view
 
 // The sound module: plays the game's wave sounds, one at a time, and keeps
 // the image of the sound started last.
-class Module1 {
+class SoundPlayer {
 public:
-    explicit Module1(ResourceLookup lookup) : lookup_(std::move(lookup)) {}
+    explicit SoundPlayer(ResourceLookup lookup) : lookup_(std::move(lookup)) {}
 
     // Starts sound `id` (1 to 3) in place of any sound still playing and
     // returns at once. Nothing is reported: without a device, or with an
     // unknown id or a damaged image, there is simply no sound, and the next
     // call tries again. Never lets queued window events run.
-    void PlaySoundRes(int id);
+    void play(int id);
 
     // Lets the audio device go when no sound is playing; the caller decides
     // when (the game does so a few seconds after its last sound).
@@ -33,11 +33,11 @@ public:
     [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
 
     // The wave image of the sound started last.
-    [[nodiscard]] std::span<const std::byte> soundBuffer() const { return SoundBuffer; }
+    [[nodiscard]] std::span<const std::byte> soundBuffer() const { return soundBuffer_; }
 
 private:
     ResourceLookup lookup_;
-    std::vector<std::byte> SoundBuffer;
+    std::vector<std::byte> soundBuffer_;
     AudioOutput output_;
 };
 

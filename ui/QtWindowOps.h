@@ -6,17 +6,17 @@
 
 namespace stackfall {
 
-class Form1;
+class MainWindow;
 class ProgramWindows;
 
 // The window operations of the game, carried out on the main window and the
 // program's other windows. Each sets one property of one control. Indexes
 // that name no control are ignored.
-class Form1Ops final : public WindowOps {
+class QtWindowOps final : public WindowOps {
 public:
-    using SoundPlayer = std::function<void(int id)>;
+    using PlaySound = std::function<void(int id)>;
 
-    Form1Ops(Form1& form, ProgramWindows& windows, SoundPlayer playSound);
+    QtWindowOps(MainWindow& form, ProgramWindows& windows, PlaySound playSound);
 
     void setCellFill(int cell, Rgb colour) override;
     void setCellOutline(int cell, Rgb colour) override;
@@ -34,9 +34,9 @@ public:
     void playSound(int id) override;
 
 private:
-    Form1& form_;
+    MainWindow& form_;
     ProgramWindows& windows_;
-    SoundPlayer playSound_;
+    PlaySound playSound_;
 };
 
 } // namespace stackfall
