@@ -9,12 +9,6 @@
 
 namespace stackfall {
 
-namespace {
-
-constexpr int SoundTurn = 2;
-
-} // namespace
-
 void Game::keyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
     if (!accepting() || s_.gameOver) {
         return;
@@ -93,7 +87,7 @@ void Game::turn() {
         break;
     case pieces::Square:
     case pieces::Single:
-        window_.playSound(SoundTurn);
+        window_.playSound(Sound::Turn);
         break;
     default:
         if (s_.pivotSlot != 0) {
@@ -147,7 +141,7 @@ void Game::turnAboutPivot() {
             setCell(moved(slot), Cell::Falling);
         }
     }
-    window_.playSound(SoundTurn);
+    window_.playSound(Sound::Turn);
 }
 
 void Game::turnLine() {
@@ -207,7 +201,7 @@ void Game::turnLine() {
         }
         moveTo(q - 2, 1);
     }
-    window_.playSound(SoundTurn);
+    window_.playSound(Sound::Turn);
 }
 
 } // namespace stackfall

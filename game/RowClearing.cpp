@@ -9,13 +9,6 @@
 
 namespace stackfall {
 
-namespace {
-
-constexpr int SoundSettled = 1;
-constexpr int SoundRowsRemoved = 3;
-
-} // namespace
-
 void Game::showScore() {
     window_.setLabelText(Label::Score, LabelText::score(s_.score).view());
 }
@@ -64,7 +57,7 @@ void Game::clearFullRows() {
         }
     }
     if (removed.empty()) {
-        window_.playSound(SoundSettled);
+        window_.playSound(Sound::Settled);
         return;
     }
 
@@ -102,7 +95,7 @@ void Game::clearFullRows() {
         --destination;
         --source;
     }
-    window_.playSound(SoundRowsRemoved);
+    window_.playSound(Sound::RowsRemoved);
 }
 
 } // namespace stackfall

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colour.h"
+#include "Sound.h"
 
 #include <string_view>
 
@@ -49,7 +50,7 @@ public:
     virtual void endProgram() = 0; // closes every window at once
     virtual void setFocus(FocusTarget target) = 0;
     // Starts a sound and returns at once; never lets queued events run.
-    virtual void playSound(int id) = 0;
+    virtual void playSound(Sound sound) = 0;
 };
 
 } // namespace stackfall

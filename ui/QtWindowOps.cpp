@@ -93,9 +93,9 @@ void QtWindowOps::setFocus(FocusTarget target) {
     }
 }
 
-void QtWindowOps::playSound(int id) {
+void QtWindowOps::playSound(Sound sound) {
     if (playSound_) {
-        playSound_(id);
+        playSound_(sound);
     }
 }
 

@@ -14,7 +14,7 @@ class ProgramWindows;
 // that name no control are ignored.
 class QtWindowOps final : public WindowOps {
 public:
-    using PlaySound = std::function<void(int id)>;
+    using PlaySound = std::function<void(Sound sound)>;
 
     QtWindowOps(MainWindow& form, ProgramWindows& windows, PlaySound playSound);
 
@@ -31,7 +31,7 @@ public:
     [[nodiscard]] Answer ask(const Question& question) override;
     void endProgram() override;
     void setFocus(FocusTarget target) override;
-    void playSound(int id) override;
+    void playSound(Sound sound) override;
 
 private:
     MainWindow& form_;

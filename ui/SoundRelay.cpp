@@ -17,8 +17,8 @@ SoundRelay::SoundRelay(SoundPlayer& sound) : sound_(sound) {
     connect(&idle_, &QTimer::timeout, this, [this] { sound_.releaseIdleDevice(); });
 }
 
-void SoundRelay::play(int id) {
-    sound_.play(id);
+void SoundRelay::play(Sound sound) {
+    sound_.play(static_cast<int>(sound));
     idle_.start();
 }
 

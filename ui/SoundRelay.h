@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sound.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -14,7 +16,7 @@ class SoundRelay final : public QObject {
 public:
     explicit SoundRelay(SoundPlayer& sound);
 
-    void play(int id);
+    void play(Sound sound);
 
 private:
     SoundPlayer& sound_;

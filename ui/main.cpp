@@ -18,11 +18,12 @@ int main(int argc, char* argv[]) {
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    stackfall::SoundPlayer sound(stackfall::embeddedResource);
-    stackfall::SoundRelay relay(sound);
+    stackfall::SoundPlayer player(stackfall::embeddedResource);
+    stackfall::SoundRelay relay(player);
     stackfall::MainWindow form;
     stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });
-    stackfall::QtWindowOps ops(form, windows, [&relay](int id) { relay.play(id); });
+    stackfall::QtWindowOps ops(form, windows,
+                               [&relay](stackfall::Sound sound) { relay.play(sound); });
     stackfall::ClockRandom random;
     stackfall::Game game(ops, random);
     form.attach(game);

@@ -119,7 +119,7 @@ private slots:
 
 void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
     qputenv("SDL_AUDIODRIVER", "stackfall_no_such_driver");
-    Program program(11, Program::Sound::Played);
+    Program program(11, Program::Audio::Played);
     setHard(program);
 
     QByteArray output;
@@ -158,7 +158,7 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
 void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     qputenv("SDL_AUDIODRIVER", "dummy");
     const stackfall::hardening::QuietOffscreenLimits quiet;
-    Program program(12, Program::Sound::Played);
+    Program program(12, Program::Audio::Played);
     setHard(program);
     program.clickStart();
     QWidget* focus = QApplication::focusWidget();

@@ -22,20 +22,21 @@ void dropOffscreenLimits(QtMsgType type, const QMessageLogContext& context, cons
 
 } // namespace
 
-Program::Program(std::uint64_t seed, Sound sound)
+Program::Program(std::uint64_t seed, Audio audio)
     : random(seed), module(embeddedResource),
       windows(form, [this](int code) { exits.push_back(code); }),
       ops(form, windows,
-          [this](int id) {
+          [this](stackfall::Sound sound) {
+              const int id = static_cast<int>(sound);
               if (id >= 1 && id <= 3) {
                   ++sounds[static_cast<std::size_t>(id)];
               }
               lastSound = id;
-              if (sound_ == Sound::Played) {
+              if (audio_ == Audio::Played) {
                   module.play(id);
               }
           }),
-      game(ops, random), sound_(sound) {
+      game(ops, random), audio_(audio) {
     form.attach(game);
     game.load();
     form.show();

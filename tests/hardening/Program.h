@@ -22,9 +22,9 @@ namespace stackfall::hardening {
 // replayed, and the program's end is recorded instead of carried out.
 class Program {
 public:
-    enum class Sound { Played, Counted };
+    enum class Audio { Played, Counted };
 
-    Program(std::uint64_t seed, Sound sound);
+    Program(std::uint64_t seed, Audio audio);
 
     // Clicks a picture button of the main window with the mouse.
     void clickStart();
@@ -51,7 +51,7 @@ public:
     Game game;
 
 private:
-    Sound sound_;
+    Audio audio_;
 };
 
 // Answers the next question box that opens while it lives with `button`, as

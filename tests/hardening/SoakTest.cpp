@@ -76,7 +76,7 @@ struct Figures {
 class Soak {
 public:
     explicit Soak(const Settings& settings)
-        : settings_(settings), program_(settings.seed, Program::Sound::Played),
+        : settings_(settings), program_(settings.seed, Program::Audio::Played),
           rng_(settings.seed) {}
 
     // Plays until the pieces have landed; stops at the first thing wrong.

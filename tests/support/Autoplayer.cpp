@@ -15,7 +15,7 @@ namespace {
 // Counts landings (a landing plays sound 1 or 3) and does nothing else.
 class LandingCounter final : public NullWindow {
 public:
-    void playSound(int id) override { landings += id == 2 ? 0 : 1; }
+    void playSound(Sound sound) override { landings += sound == Sound::Turn ? 0 : 1; }
 
     int landings = 0;
 };

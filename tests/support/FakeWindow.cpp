@@ -85,7 +85,8 @@ void FakeWindow::setFocus(FocusTarget target) {
     focus = target;
 }
 
-void FakeWindow::playSound(int id) {
+void FakeWindow::playSound(Sound sound) {
+    const int id = static_cast<int>(sound);
     add(Op::PlaySound, id, 0);
     if (id >= 1 && id <= 3) {
         ++soundCount[static_cast<std::size_t>(id)];

@@ -58,7 +58,7 @@ public:
     [[nodiscard]] Answer ask(const Question& question) override;
     void endProgram() override;
     void setFocus(FocusTarget target) override;
-    void playSound(int id) override;
+    void playSound(Sound sound) override;
 
     // Calls made since `from` (an earlier calls.size()).
     [[nodiscard]] std::vector<Call> since(std::size_t from) const;

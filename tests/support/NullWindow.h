@@ -20,7 +20,7 @@ public:
     [[nodiscard]] Answer ask(const Question& question) override { return question.defaultButton; }
     void endProgram() override {}
     void setFocus(FocusTarget) override {}
-    void playSound(int) override {}
+    void playSound(Sound) override {}
 };
 
 } // namespace stackfall::testing

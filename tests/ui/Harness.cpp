@@ -14,7 +14,8 @@ namespace stackfall::testing {
 Harness::Harness(std::initializer_list<int> types)
     : random(ScriptedRandom::ofTypes(types)),
       windows(form, [this](int code) { exits.push_back(code); }),
-      ops(form, windows, [this](int id) { sounds.push_back(id); }), game(ops, random) {
+      ops(form, windows, [this](Sound sound) { sounds.push_back(static_cast<int>(sound)); }),
+      game(ops, random) {
     form.attach(game);
     game.load();
     form.show();
