@@ -35,12 +35,12 @@ void Game::clockTick() {
     window_.setLabelText(Label::Time, LabelText::time(s_.hours, s_.minutes, s_.seconds).view());
 }
 
-void Game::levelChosen() {
+void Game::levelChosen(int value) {
     if (!accepting()) {
         return;
     }
     Busy busy(busy_);
-    s_.level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
+    s_.level = std::clamp(value, 1, pieces::LevelCount);
     window_.setGravityPeriod(s_.levelInterval(s_.level));
     window_.setLabelText(Label::Level, LevelNames[static_cast<std::size_t>(s_.level - 1)]);
     window_.setFocus(FocusTarget::MainWindow);

@@ -38,7 +38,6 @@ void Game::load() {
     for (int level = 1; level <= pieces::LevelCount; ++level) {
         s_.levelInterval(level) = pieces::LevelIntervals[static_cast<std::size_t>(level - 1)];
     }
-    s_.level = std::clamp(window_.scrollValue(), 1, pieces::LevelCount);
     window_.setGravityPeriod(s_.levelInterval(s_.level));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameKey.h"
 #include "GameState.h"
 
 #include <cstdint>
@@ -22,14 +23,10 @@ public:
     Game& operator=(const Game&) = delete;
 
     void load();
-    void keyDown(std::int16_t keyCode, std::int16_t shift);
-    void clockPanelKeyDown(std::int16_t keyCode, std::int16_t shift);
-    void scorePanelKeyDown(std::int16_t keyCode, std::int16_t shift);
-    void focusKeeperKeyDown(std::int16_t keyCode, std::int16_t shift);
-    void levelBarKeyDown(std::int16_t keyCode, std::int16_t shift);
+    void keyDown(GameKey key);
     void gravityTick();
     void clockTick();
-    void levelChosen();
+    void levelChosen(int value);
     void startClicked();
     void aboutClicked();
     void exitClicked();

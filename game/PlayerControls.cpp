@@ -1,6 +1,5 @@
 #include "Busy.h"
 #include "Game.h"
-#include "KeyCode.h"
 #include "PieceTable.h"
 #include "WindowOps.h"
 
@@ -9,47 +8,33 @@
 
 namespace stackfall {
 
-void Game::keyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void Game::keyDown(GameKey key) {
     if (!accepting() || s_.gameOver) {
         return;
     }
     Busy busy(busy_);
-    if (keyCode == key::F3) {
+    if (key == GameKey::Pause) {
         togglePause();
     }
     if (s_.paused) {
         return;
     }
-    switch (keyCode) {
-    case key::Left:
+    switch (key) {
+    case GameKey::Left:
         moveSideways(-1);
         break;
-    case key::Right:
+    case GameKey::Right:
         moveSideways(+1);
         break;
-    case key::Down:
+    case GameKey::Down:
         gravityStep();
         break;
-    case key::Up:
+    case GameKey::Turn:
         turn();
         break;
-    default:
+    case GameKey::Pause:
         break;
     }
-}
-
-// The controls that can hold the focus pass their keys on to the window.
-void Game::clockPanelKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    keyDown(keyCode, shift);
-}
-void Game::scorePanelKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    keyDown(keyCode, shift);
-}
-void Game::focusKeeperKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    keyDown(keyCode, shift);
-}
-void Game::levelBarKeyDown(std::int16_t keyCode, std::int16_t shift) {
-    keyDown(keyCode, shift);
 }
 
 void Game::togglePause() {

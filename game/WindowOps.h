@@ -43,7 +43,6 @@ public:
     virtual void setPauseVisible(bool visible) = 0;
     virtual void setTimerEnabled(Timer timer, bool enabled) = 0;
     virtual void setGravityPeriod(int milliseconds) = 0;
-    [[nodiscard]] virtual int scrollValue() const = 0;
     virtual void showWindow(Window window) = 0; // load and show, modeless
     // Modal; the timers keep running while it is open.
     [[nodiscard]] virtual Answer ask(const Question& question) = 0;

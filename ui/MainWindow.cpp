@@ -4,9 +4,7 @@
 #include "ControlTimer.h"
 #include "Fonts.h"
 #include "Game.h"
-#include "KeyForwarder.h"
 #include "Layout.h"
-#include "VirtualKey.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,6 +16,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <optional>
+
 namespace stackfall {
 
 namespace {
@@ -28,6 +28,24 @@ QIcon programIcon() {
         icon.addFile(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
     }
     return icon;
+}
+
+// The one place where a key press becomes a game key.
+std::optional<GameKey> gameKeyOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return GameKey::Left;
+    case Qt::Key_Right:
+        return GameKey::Right;
+    case Qt::Key_Up:
+        return GameKey::Turn;
+    case Qt::Key_Down:
+        return GameKey::Down;
+    case Qt::Key_F3:
+        return GameKey::Pause;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -62,6 +80,9 @@ MainWindow::MainWindow()
     levelBar_->setFocusPolicy(Qt::StrongFocus); // scroll bars take no focus in Qt by default
     levelBar_->setGeometry(layout::LevelBar);
 
+    // The focus keeper is a text box right of the client area, never seen. A
+    // level change moves the focus to it, so that the level bar does not keep
+    // the focus and eat the arrow keys that steer the piece.
     focusKeeper_->setText(QStringLiteral("Text1"));
     // Nobody sees it, and an editable box would blink its cursor twice a
     // second while it holds the focus, waking the program with no game on.
@@ -76,17 +97,18 @@ MainWindow::MainWindow()
 
 void MainWindow::attach(Game& game) {
     game_ = &game;
-    new KeyForwarder(clockPanel_,
-                     [&game](auto key, auto shift) { game.clockPanelKeyDown(key, shift); });
-    new KeyForwarder(scorePanel_,
-                     [&game](auto key, auto shift) { game.scorePanelKeyDown(key, shift); });
-    new KeyForwarder(levelBar_,
-                     [&game](auto key, auto shift) { game.levelBarKeyDown(key, shift); });
-    new KeyForwarder(focusKeeper_,
-                     [&game](auto key, auto shift) { game.focusKeeperKeyDown(key, shift); });
+    // The window sees each key before the control that has the focus, so the
+    // game acts on every press, auto-repeats included, and the control (the
+    // level bar, say) still handles the key afterwards.
+    for (QWidget* control : {static_cast<QWidget*>(this), static_cast<QWidget*>(clockPanel_),
+                             static_cast<QWidget*>(scorePanel_), static_cast<QWidget*>(levelBar_),
+                             static_cast<QWidget*>(focusKeeper_)}) {
+        control->installEventFilter(this);
+    }
     connect(gravityTimer_, &ControlTimer::tick, this, [&game] { game.gravityTick(); });
     connect(clockTimer_, &ControlTimer::tick, this, [&game] { game.clockTick(); });
-    connect(levelBar_, &QScrollBar::valueChanged, this, [&game] { game.levelChosen(); });
+    connect(levelBar_, &QScrollBar::valueChanged, this,
+            [&game](int value) { game.levelChosen(value); });
 }
 
 void MainWindow::setCellFill(int cell, QColor colour) {
@@ -118,13 +140,18 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     surface_.paint(painter, event->rect());
 }
 
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    // A key that a focused control did not take comes up to the window as
-    // well; that control has passed it to the game already.
-    const QWidget* focus = QApplication::focusWidget();
-    if (game_ != nullptr && (focus == nullptr || focus == this)) {
-        game_->keyDown(virtualKeyCode(event->key()), shiftState(event->modifiers()));
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A key that the focused control leaves alone travels on up to the
+    // window: only its first stop, the focus owner, counts.
+    if (event->type() == QEvent::KeyPress && game_ != nullptr) {
+        const QWidget* focus = QApplication::focusWidget();
+        if (watched == (focus != nullptr ? focus : this)) {
+            if (const auto key = gameKeyOf(static_cast<QKeyEvent*>(event)->key())) {
+                game_->keyDown(*key);
+            }
+        }
     }
+    return QWidget::eventFilter(watched, event);
 }
 
 MainWindow::Button MainWindow::buttonAt(QPoint pos) {
@@ -144,6 +171,12 @@ MainWindow::Button MainWindow::buttonAt(QPoint pos) {
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     pressed_ =
         event->button() == Qt::LeftButton ? buttonAt(event->position().toPoint()) : Button::None;
+}
+
+// The second press of a double-click counts for nothing, so that a
+// double-click on a button is one click.
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+    pressed_ = Button::None;
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {

@@ -36,6 +36,7 @@ public:
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
     [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
+    // Off screen: takes the focus after a level change (see the constructor).
     [[nodiscard]] QLineEdit& focusKeeper() const { return *focusKeeper_; }
     [[nodiscard]] ControlTimer& gravityTimer() const { return *gravityTimer_; } // gravity
     [[nodiscard]] ControlTimer& clockTimer() const { return *clockTimer_; }     // clock
@@ -46,8 +47,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -69,10 +69,6 @@ void QtWindowOps::setGravityPeriod(int milliseconds) {
     form_.gravityTimer().setInterval(milliseconds);
 }
 
-int QtWindowOps::scrollValue() const {
-    return form_.levelBar().value();
-}
-
 void QtWindowOps::showWindow(Window window) {
     windows_.show(window);
 }

@@ -26,7 +26,6 @@ public:
     void setPauseVisible(bool visible) override;
     void setTimerEnabled(Timer timer, bool enabled) override;
     void setGravityPeriod(int milliseconds) override;
-    [[nodiscard]] int scrollValue() const override;
     void showWindow(Window window) override;
     [[nodiscard]] Answer ask(const Question& question) override;
     void endProgram() override;

@@ -4,7 +4,6 @@
 #include "ClockRandom.h"
 #include "Game.h"
 #include "GameTestAccess.h"
-#include "KeyCode.h"
 #include "NullWindow.h"
 
 #include <benchmark/benchmark.h>
@@ -118,7 +117,7 @@ void TurnKey(benchmark::State& st) {
     GameTestAccess::placePiece(rig.game, 6, {59, 71, 72, 73});
     const auto before = testing::allocations();
     for (auto _ : st) {
-        rig.game.keyDown(key::Up, 0);
+        rig.game.keyDown(GameKey::Turn);
     }
     checkAllocations(st, before);
 }
@@ -130,7 +129,7 @@ void SidewaysKey(benchmark::State& st) {
     bool left = true;
     const auto before = testing::allocations();
     for (auto _ : st) {
-        rig.game.keyDown(left ? key::Left : key::Right, 0);
+        rig.game.keyDown(left ? GameKey::Left : GameKey::Right);
         left = !left;
     }
     checkAllocations(st, before);
@@ -138,7 +137,7 @@ void SidewaysKey(benchmark::State& st) {
 BENCHMARK(SidewaysKey);
 
 void SoftDropThatLands(benchmark::State& st) {
-    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, [](Game& game) { game.keyDown(key::Down, 0); });
+    landRepeatedly(st, 0, 6, {280, 292, 293, 294}, [](Game& game) { game.keyDown(GameKey::Down); });
 }
 BENCHMARK(SoftDropThatLands);
 

@@ -1,7 +1,5 @@
 #include "Events.h"
 
-#include "KeyCode.h"
-
 #include <array>
 #include <bit>
 #include <cmath>
@@ -12,8 +10,8 @@ namespace stackfall::fuzz {
 
 namespace {
 
-constexpr std::array<std::int16_t, 5> GameKeys{key::Left, key::Up, key::Right, key::Down, key::F3};
-constexpr std::array<std::int16_t, 4> Shifts{0, 1, 2, 4}; // none, Shift, Ctrl, Alt
+constexpr std::array<GameKey, 5> GameKeys{GameKey::Left, GameKey::Turn, GameKey::Right,
+                                          GameKey::Down, GameKey::Pause};
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
@@ -69,10 +67,7 @@ Event readQuestionClick(EventKind kind, std::uint8_t b, ByteReader& in) {
 }
 
 Event gameKey(std::uint8_t b) {
-    return {.kind = EventKind::Key,
-            .target = static_cast<KeyTarget>(b / 5 % 5),
-            .key = GameKeys[b % 5u],
-            .shift = Shifts[b / 25u % Shifts.size()]};
+    return {.kind = EventKind::Key, .key = GameKeys[b % 5u]};
 }
 
 double readValue(int kind, ByteReader& in) {
@@ -95,22 +90,6 @@ double readValue(int kind, ByteReader& in) {
     default:
         return std::bit_cast<double>(in.u64());
     }
-}
-
-const char* targetName(KeyTarget target) {
-    switch (target) {
-    case KeyTarget::Window:
-        return "keyDown";
-    case KeyTarget::ClockPanel:
-        return "clockPanelKeyDown";
-    case KeyTarget::ScorePanel:
-        return "scorePanelKeyDown";
-    case KeyTarget::FocusKeeper:
-        return "focusKeeperKeyDown";
-    case KeyTarget::LevelBar:
-        return "levelBarKeyDown";
-    }
-    return "?";
 }
 
 } // namespace
@@ -142,9 +121,9 @@ Event readEvent(ByteReader& in) {
         return gameKey(b);
     }
     if (b < 0x68) {
-        Event e{.kind = EventKind::Key, .target = static_cast<KeyTarget>(b % 5)};
-        e.key = static_cast<std::int16_t>(in.u16());
-        e.shift = static_cast<std::int16_t>(in.u16());
+        Event e{.kind = EventKind::Key};
+        e.key = static_cast<GameKey>(static_cast<std::int16_t>(in.u16()));
+        static_cast<void>(in.u16());
         return e;
     }
     if (b < 0x88) {
@@ -200,7 +179,7 @@ std::string describe(const Event& e) {
     };
     switch (e.kind) {
     case EventKind::Key:
-        out << targetName(e.target) << "(" << e.key << ", " << e.shift << ")";
+        out << "keyDown(" << static_cast<int>(e.key) << ")";
         break;
     case EventKind::GravityTick:
         out << "gravityTick";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameKey.h"
 #include "WindowOps.h"
 
 #include <cstddef>
@@ -26,7 +27,7 @@ private:
 };
 
 enum class EventKind {
-    Key,         // one of the five key handlers
+    Key,         // keyDown
     GravityTick, // gravityTick, `repeat` times
     ClockTick,   // clockTick, `repeat` times
     DropPiece,   // gravity ticks until the piece lands or the game ends
@@ -38,13 +39,9 @@ enum class EventKind {
     SlipIn,      // the next event waits for the next sound and is sent inside it
 };
 
-enum class KeyTarget { Window, ClockPanel, ScorePanel, FocusKeeper, LevelBar };
-
 struct Event {
     EventKind kind = EventKind::GravityTick;
-    KeyTarget target = KeyTarget::Window;
-    std::int16_t key = 0;
-    std::int16_t shift = 0;
+    GameKey key = GameKey::Left;
     int repeat = 1;
     // The player's answer to the question of Start or Exit; the box's own
     // default button when `defaultAnswer` is set.
@@ -58,9 +55,9 @@ struct Event {
 
 // How the bytes become events. One byte chooses the event; a few events read
 // more bytes:
-//   00-5F  a game key: key (Left Up Right Down F3) = b % 5,
-//          handler = b / 5 % 5, shift = {0, 1, 2, 4}[b / 25]
-//   60-67  any key: handler = b % 5, then key and shift as 16-bit values
+//   00-5F  a game key: (Left Turn Right Down Pause)[b % 5]
+//   60-67  any key value, the five or none of them: the next 16-bit value,
+//          then 16 bits that are skipped
 //   68-87  one gravity tick          88-8F  2 + 2 x (b & 7) gravity ticks
 //   90-9F  gravity ticks until the piece lands
 //   A0-A7  one clock tick            A8-AF  16 x (1 + next % 16) clock ticks
@@ -72,12 +69,12 @@ struct Event {
 //          +inf, -inf, 1, the largest value below 1, one of a list of odd
 //          values chosen by the next byte, the next 8 bytes as a double
 //   E0-E7  the next event is held back and sent inside the next sound
-//   E8-FF  a game key repeated 2 + next % 15 times: key and handler as 00-5F
-// The first byte sets the scroll bar before the load: {1, 2, 3, 0, 4, -1,
+//   E8-FF  a game key repeated 2 + next % 15 times: the key as 00-5F
+// The first byte is a level change right after the load: {1, 2, 3, 0, 4, -1,
 // INT_MIN, a 32-bit value}[b & 7].
 [[nodiscard]] Event readEvent(ByteReader& in);
 
-// The scroll bar's value for the load or a level change.
+// The level bar's value for a level change.
 [[nodiscard]] int readScroll(std::uint8_t b, ByteReader& in);
 
 [[nodiscard]] std::string describe(const Event& event);

@@ -2,7 +2,6 @@
 
 #include "Field.h"
 #include "GameTestAccess.h"
-#include "KeyCode.h"
 #include "PieceTable.h"
 
 #include <algorithm>
@@ -27,9 +26,9 @@ constexpr std::int64_t MaxEventsAfterExit = 64;
 
 constexpr std::array<std::string_view, 3> LevelNames{"Easy", "Mid", "Hard"};
 
-bool isGameKey(std::int16_t key) {
-    return key == key::Left || key == key::Up || key == key::Right || key == key::Down ||
-           key == key::F3;
+bool isGameKey(GameKey key) {
+    const int value = static_cast<int>(key);
+    return value >= static_cast<int>(GameKey::Left) && value <= static_cast<int>(GameKey::Pause);
 }
 
 std::int64_t clockSeconds(const GameState& s) {
@@ -111,12 +110,13 @@ Player::Player(std::span<const std::uint8_t> bytes) : in_(bytes) {
 }
 
 void Player::play() {
-    window_.scroll = readScroll(in_.byte(), in_);
+    const int firstLevel = readScroll(in_.byte(), in_);
     checker_.before(game_.state(), window_);
     game_.load();
     if (auto broken = checker_.after(game_.state(), window_); !broken.empty()) {
         fail("after load: " + broken);
     }
+    send({.kind = EventKind::Level, .scroll = firstLevel});
     while (!in_.empty() && roomForMore()) {
         send(readEvent(in_));
     }
@@ -212,7 +212,7 @@ Player::Before Player::look(const Event& event) const {
     bool refused = b.ended;
     switch (event.kind) {
     case EventKind::Key:
-        refused |= b.gameOver || !isGameKey(event.key) || (b.paused && event.key != key::F3);
+        refused |= b.gameOver || !isGameKey(event.key) || (b.paused && event.key != GameKey::Pause);
         break;
     case EventKind::GravityTick:
     case EventKind::ClockTick:
@@ -302,7 +302,7 @@ std::string Player::outcome(const Event& event, const Before& b) const {
                       std::to_string(b.clock) + " s; ";
         }
     }
-    if (event.kind == EventKind::Key && event.key == key::F3 && !b.gameOver &&
+    if (event.kind == EventKind::Key && event.key == GameKey::Pause && !b.gameOver &&
         s.paused == b.paused) {
         broken += "F3 did not toggle the pause; ";
     }
@@ -334,23 +334,7 @@ void Player::count(const Event& event, const Before& b) {
 void Player::dispatch(const Event& e) {
     switch (e.kind) {
     case EventKind::Key:
-        switch (e.target) {
-        case KeyTarget::Window:
-            game_.keyDown(e.key, e.shift);
-            break;
-        case KeyTarget::ClockPanel:
-            game_.clockPanelKeyDown(e.key, e.shift);
-            break;
-        case KeyTarget::ScorePanel:
-            game_.scorePanelKeyDown(e.key, e.shift);
-            break;
-        case KeyTarget::FocusKeeper:
-            game_.focusKeeperKeyDown(e.key, e.shift);
-            break;
-        case KeyTarget::LevelBar:
-            game_.levelBarKeyDown(e.key, e.shift);
-            break;
-        }
+        game_.keyDown(e.key);
         break;
     case EventKind::GravityTick:
     case EventKind::DropPiece:
@@ -371,8 +355,7 @@ void Player::dispatch(const Event& e) {
         game_.aboutClicked();
         break;
     case EventKind::Level:
-        window_.scroll = e.scroll;
-        game_.levelChosen();
+        game_.levelChosen(e.scroll);
         break;
     case EventKind::Value:
         random_.push(e.value);

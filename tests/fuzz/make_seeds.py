@@ -10,14 +10,14 @@ LEFT, UP, RIGHT, DOWN, F3 = 0, 1, 2, 3, 4  # index into the game keys
 
 
 def key(k, handler=0, shift=0):
-    """A game key through a handler (0 Form, 1 Picture1, 2 Picture2, 3 Text1,
-    4 VScroll1) with shift {0, 1, 2, 4}[shift]."""
+    """A game key; `handler` and `shift` pick other bytes that mean the same
+    key, so that the corpus keeps its variety of bytes."""
     return [shift * 25 + handler * 5 + k]
 
 
 def keys(k, n, variant=0):
-    """A game key pressed n times (2..16); `variant` 0..3 picks another
-    handler and shift."""
+    """A game key pressed n times (2..16); `variant` 0..3 picks another byte
+    for the same key."""
     return [0xE8 + (k - 0xE8) % 5 + 5 * variant, n - 2]
 
 

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "KeyCode.h"
 
 #include <map>
 
@@ -32,12 +31,12 @@ TEST_F(ClockLevelTest, TheClockShowsHoursMinutesAndSeconds) {
 
 TEST_F(ClockLevelTest, TheClockCountsWhilePausedAndStopsAtGameOver) {
     start({8, 8, 8});
-    game.keyDown(key::F3, 0);
+    game.keyDown(GameKey::Pause);
     game.clockTick();
     game.clockTick();
     EXPECT_EQ(window.timeText, "00:00:02");
     EXPECT_TRUE(window.clockEnabled);
-    game.keyDown(key::F3, 0);
+    game.keyDown(GameKey::Pause);
 
     GameTestAccess::setCell(game, 20, Cell::Settled);
     game.gravityTick();
@@ -60,10 +59,10 @@ TEST_F(ClockLevelTest, LevelChangesInEveryGameState) {
             start({8, 8, 8});
         }
         if (phase == 2) {
-            game.keyDown(key::F3, 0);
+            game.keyDown(GameKey::Pause);
         }
         if (phase == 3) {
-            game.keyDown(key::F3, 0);
+            game.keyDown(GameKey::Pause);
             GameTestAccess::setCell(game, 20, Cell::Settled);
             game.gravityTick();
             ASSERT_TRUE(game.state().gameOver);
@@ -73,9 +72,8 @@ TEST_F(ClockLevelTest, LevelChangesInEveryGameState) {
         }
         const bool gravity = window.gravityEnabled;
         const auto [value, expected] = levels[static_cast<std::size_t>(phase)];
-        window.scroll = value;
         const auto before = mark();
-        game.levelChosen();
+        game.levelChosen(value);
         EXPECT_EQ(
             window.since(before),
             (std::vector<Call>{{Op::GravityPeriod, 0, expected.first},

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "KeyCode.h"
 
 namespace stackfall::testing {
 namespace {
@@ -63,7 +62,7 @@ TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
     EXPECT_EQ(window.timeText, "00:00:01");
 
     // A paused game stays paused on No, and starts afresh unpaused on Yes.
-    game.keyDown(key::F3, 0);
+    game.keyDown(GameKey::Pause);
     game.startClicked();
     EXPECT_TRUE(game.state().paused);
     EXPECT_TRUE(window.pauseVisible);
@@ -79,8 +78,7 @@ TEST_F(GameControlTest, RestartAsksAndNoLeavesEverythingAsItWas) {
 
 TEST_F(GameControlTest, RestartKeepsTheLevelAndTheOldTimeUntilTheNextTick) {
     start({6, 8, 8, 8});
-    window.scroll = 2;
-    game.levelChosen();
+    game.levelChosen(2);
     for (int i = 0; i < 75; ++i) {
         game.clockTick();
     }
@@ -116,7 +114,7 @@ TEST_F(GameControlTest, TheGameGoesOnBehindAQuestion) {
 
 TEST_F(GameControlTest, AboutBoxChangesNothing) {
     start({6, 8, 8});
-    game.keyDown(key::F3, 0);
+    game.keyDown(GameKey::Pause);
     const std::string before = board();
     const auto from = mark();
     game.aboutClicked();
@@ -138,7 +136,7 @@ TEST_F(GameControlTest, ExitAsksAndOkEndsTheProgramInEveryState) {
             g.startClicked();
         }
         if (state == 2) {
-            g.keyDown(key::F3, 0);
+            g.keyDown(GameKey::Pause);
         }
         if (state == 3) {
             GameTestAccess::setCell(g, 20, Cell::Settled);
@@ -164,12 +162,12 @@ TEST_F(GameControlTest, ExitAsksAndOkEndsTheProgramInEveryState) {
         const auto after = w.calls.size();
         g.gravityTick();
         g.clockTick();
-        g.keyDown(key::F3, 0);
-        g.keyDown(key::Down, 0);
+        g.keyDown(GameKey::Pause);
+        g.keyDown(GameKey::Down);
         g.startClicked();
         g.aboutClicked();
         g.exitClicked();
-        g.levelChosen();
+        g.levelChosen(3);
         EXPECT_EQ(w.calls.size(), after) << "state " << state;
     }
 }

@@ -103,7 +103,7 @@ TEST_F(GravityTest, EveryLandingPlaysExactlyOneSound) {
     place(7, {6, 7, 8, 9});
     const auto dropLine = [&](int shift) {
         for (int i = 0; i < std::abs(shift); ++i) {
-            game.keyDown(shift < 0 ? 37 : 39, 0);
+            game.keyDown(shift < 0 ? GameKey::Left : GameKey::Right);
         }
         const auto before = mark();
         while (window.soundsSince(before).empty()) {

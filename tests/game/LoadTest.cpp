@@ -1,6 +1,5 @@
 #include "Field.h"
 #include "GameFixture.h"
-#include "KeyCode.h"
 
 namespace stackfall::testing {
 namespace {
@@ -64,17 +63,17 @@ TEST_F(LoadTest, PaintsTheDecorationAndFillsTheTables) {
     EXPECT_EQ(s.currentType, 0);
 }
 
-TEST_F(LoadTest, TakesTheLevelFromTheScrollBar) {
-    window.scroll = 3;
+TEST_F(LoadTest, StartsAtTheLevelBarsFirstLevelAndKeepsLevelsInTheTable) {
     game.load();
+    EXPECT_EQ(game.state().level, 1);
+    EXPECT_EQ(window.gravityPeriod, 500);
+    game.levelChosen(3);
     EXPECT_EQ(game.state().level, 3);
     EXPECT_EQ(window.gravityPeriod, 50);
-    // Nothing the scroll bar can say leads outside the speed table.
-    window.scroll = 42;
-    game.levelChosen();
+    // Nothing the level bar can say leads outside the speed table.
+    game.levelChosen(42);
     EXPECT_EQ(game.state().level, 3);
-    window.scroll = -7;
-    game.levelChosen();
+    game.levelChosen(-7);
     EXPECT_EQ(game.state().level, 1);
 }
 
@@ -83,8 +82,9 @@ TEST_F(LoadTest, TicksAndKeysBeforeTheFirstGameChangeNothing) {
     const auto before = mark();
     game.gravityTick();
     game.clockTick();
-    for (const auto k : {key::F3, key::Left, key::Right, key::Up, key::Down}) {
-        game.keyDown(k, 0);
+    for (const auto k :
+         {GameKey::Pause, GameKey::Left, GameKey::Right, GameKey::Turn, GameKey::Down}) {
+        game.keyDown(k);
     }
     EXPECT_EQ(window.since(before).size(), 0u);
     EXPECT_EQ(board(), EmptyField);

@@ -19,7 +19,8 @@ TEST(NoAllocationTest, PlayingMakesNoHeapAllocation) {
     Game game(window, random);
     game.load();
     std::uint32_t lcg = 12345;
-    const std::array<std::int16_t, 6> keys{37, 38, 39, 40, 38, 40};
+    const std::array keys{GameKey::Left, GameKey::Turn, GameKey::Right,
+                          GameKey::Down, GameKey::Turn, GameKey::Down};
 
     const auto before = allocations();
     int games = 0;
@@ -30,14 +31,14 @@ TEST(NoAllocationTest, PlayingMakesNoHeapAllocation) {
             game.startClicked();
             ++games;
         } else if (pick % 3 == 0) {
-            game.keyDown(keys[pick % keys.size()], 0);
+            game.keyDown(keys[pick % keys.size()]);
         } else if (pick % 7 == 1) {
             game.clockTick();
         } else {
             game.gravityTick();
         }
     }
-    game.levelChosen();
+    game.levelChosen(2);
     game.aboutClicked();
     EXPECT_EQ(allocations() - before, 0u);
     EXPECT_GT(games, 10);

@@ -1,5 +1,4 @@
 #include "GameFixture.h"
-#include "KeyCode.h"
 
 namespace stackfall::testing {
 namespace {
@@ -11,15 +10,15 @@ protected:
     void floodInsideSounds() {
         window.onSound = [this](int) {
             ++soundsEntered;
-            game.keyDown(key::Left, 0);
-            game.keyDown(key::Down, 0);
-            game.clockPanelKeyDown(key::Up, 0);
-            game.keyDown(key::F3, 0);
+            game.keyDown(GameKey::Left);
+            game.keyDown(GameKey::Down);
+            game.keyDown(GameKey::Turn);
+            game.keyDown(GameKey::Pause);
             game.gravityTick();
             game.clockTick();
             game.startClicked();
             game.exitClicked();
-            game.levelChosen();
+            game.levelChosen(3);
         };
     }
     int soundsEntered = 0;
@@ -30,7 +29,6 @@ TEST_F(ReentrancyTest, NoEventRunsInsideALanding) {
     setBoard(withCells(EmptyField, {287, 288, 289, 290, 291, 296, 297, 298, 299}, '#'));
     place(7, {292, 293, 294, 295});
     floodInsideSounds();
-    window.scroll = 3;
     const auto before = mark();
     game.gravityTick();
 
@@ -58,13 +56,13 @@ TEST_F(ReentrancyTest, NoEventRunsInsideATurn) {
     GameTestAccess::setBoard(game, withCells(EmptyField, {59, 71, 72, 73}, 'o'));
     floodInsideSounds();
     const auto before = mark();
-    game.keyDown(key::Up, 0);
+    game.keyDown(GameKey::Turn);
     ASSERT_EQ(soundsEntered, 1);
     EXPECT_EQ(pieceCells(), (std::array{73, 59, 72, 85}));
     EXPECT_EQ(window.since(before).back(), Call(Op::PlaySound, 2));
     // Once the turn is over, the rules take events again.
     window.onSound = nullptr;
-    game.keyDown(key::Left, 0);
+    game.keyDown(GameKey::Left);
     EXPECT_EQ(pieceCells(), (std::array{72, 58, 71, 84}));
 }
 

@@ -2,6 +2,7 @@
 #include "GameFixture.h"
 
 #include <cstdio>
+#include <optional>
 #include <random>
 
 namespace stackfall::testing {
@@ -56,11 +57,16 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
         }
         return roll(4) == 0 ? Answer::Yes : Answer::No;
     };
-    using Handler = void (Game::*)(std::int16_t, std::int16_t);
-    const std::array<Handler, 5> handlers{&Game::keyDown, &Game::clockPanelKeyDown,
-                                          &Game::scorePanelKeyDown, &Game::focusKeeperKeyDown,
-                                          &Game::levelBarKeyDown};
-    const std::array<std::int16_t, 9> keys{37, 38, 39, 40, 114, 65, 113, 115, 0};
+    // The four empty entries stand for keys that the window does not pass on.
+    const std::array<std::optional<GameKey>, 9> keys{GameKey::Left,
+                                                     GameKey::Turn,
+                                                     GameKey::Right,
+                                                     GameKey::Down,
+                                                     GameKey::Pause,
+                                                     {},
+                                                     {},
+                                                     {},
+                                                     {}};
     game.load();
 
     // The player mostly follows a plan for each piece, so that rows fill and
@@ -88,7 +94,6 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
         case 1:
         case 2:
         case 3: {
-            const auto handler = handlers[static_cast<std::size_t>(roll(5))];
             const auto landingsNow = window.soundCount[1] + window.soundCount[3];
             if (landingsNow != landingsSeen || window.scoreZeroWrites != gamesSeen) {
                 landingsSeen = landingsNow;
@@ -97,27 +102,28 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
             }
             // Mostly the arrows; F3 rarely, so that games keep moving.
             auto k = keys[static_cast<std::size_t>(roll(9))];
-            if (k == 114 && roll(4) != 0) {
-                k = 40;
+            if (k == GameKey::Pause && roll(4) != 0) {
+                k = GameKey::Down;
             }
             if (roll(8) != 0) {
                 if (plan.turns > 0) {
-                    k = 38;
+                    k = GameKey::Turn;
                     --plan.turns;
                 } else if (plan.shift != 0) {
-                    k = plan.shift < 0 ? 37 : 39;
+                    k = plan.shift < 0 ? GameKey::Left : GameKey::Right;
                     plan.shift += plan.shift < 0 ? 1 : -1;
                 } else {
-                    k = 40;
+                    k = GameKey::Down;
                 }
             }
-            (game.*handler)(k, static_cast<std::int16_t>(roll(8)));
+            if (k) {
+                game.keyDown(*k);
+            }
             break;
         }
         case 4:
             if (roll(20) == 0) {
-                window.scroll = 1 + roll(3);
-                game.levelChosen();
+                game.levelChosen(1 + roll(3));
             } else {
                 game.clockTick();
             }
@@ -126,7 +132,7 @@ TEST(SelfPlayTest, AThousandGamesWithRandomKeysLevelsAndRestarts) {
             if (roll(30) == 0) {
                 game.startClicked();
             } else if (game.state().paused) {
-                game.keyDown(114, 0);
+                game.keyDown(GameKey::Pause);
             }
             break;
         default:

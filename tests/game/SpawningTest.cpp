@@ -155,7 +155,7 @@ TEST_F(SpawningTest, ABlockedEntryEndsTheGameOnce) {
     const auto after = mark();
     game.gravityTick();
     game.clockTick();
-    game.keyDown(40, 0);
+    game.keyDown(GameKey::Down);
     EXPECT_EQ(window.since(after).size(), 0u);
     EXPECT_EQ(board(), last);
     EXPECT_EQ(window.gameOverShown, 1);

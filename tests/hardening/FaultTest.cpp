@@ -7,7 +7,6 @@
 #include "Program.h"
 #include "ResourceLookup.h"
 #include "Screen.h"
-#include "VirtualKey.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -180,7 +179,12 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
         QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, key, {}, {}, repeat));
         QCoreApplication::postEvent(focus,
                                     new QKeyEvent(QEvent::KeyRelease, key, {}, {}, releaseRepeats));
-        copy.keyDown(stackfall::virtualKeyCode(key), 0);
+        using stackfall::GameKey;
+        copy.keyDown(key == Qt::Key_Left    ? GameKey::Left
+                     : key == Qt::Key_Right ? GameKey::Right
+                     : key == Qt::Key_Up    ? GameKey::Turn
+                     : key == Qt::Key_Down  ? GameKey::Down
+                                            : GameKey::Pause);
     };
     // Held keys in turn; Down held only briefly, so that the game lasts.
     constexpr std::array held{Qt::Key_Left, Qt::Key_Up,    Qt::Key_Right, Qt::Key_Up,

@@ -41,6 +41,8 @@ close_during_question)
   # A close box is no way round a question: the main window stays with its
   # question, and the game goes on once the question is answered.
   click_start "$main"
+  # Further apart than a double-click, which counts as one click.
+  sleep 0.6
   click_start "$main"
   question=$(wait_window 'God Warning !!!' 10)
   [[ -n $question ]] || fail "no restart question"

@@ -2,7 +2,6 @@
 
 #include "Game.h"
 #include "GameTestAccess.h"
-#include "KeyCode.h"
 #include "NullWindow.h"
 #include "Randoms.h"
 
@@ -61,14 +60,14 @@ Plan choosePlan(const GameState& state) {
                 return best;
             }
             for (int i = 0; i < turns; ++i) {
-                sim.keyDown(key::Up, 0);
+                sim.keyDown(GameKey::Turn);
             }
             for (int i = 0; i < (shift < 0 ? -shift : shift); ++i) {
-                sim.keyDown(shift < 0 ? key::Left : key::Right, 0);
+                sim.keyDown(shift < 0 ? GameKey::Left : GameKey::Right);
             }
             const int landed = window.landings;
             for (int step = 0; step < field::Rows + 1 && window.landings == landed; ++step) {
-                sim.keyDown(key::Down, 0);
+                sim.keyDown(GameKey::Down);
             }
             // The next piece has entered by now; only the settled cells count.
             const double value = evaluate(s, (s.score - state.score) / 10) - (s.gameOver ? 1e6 : 0);

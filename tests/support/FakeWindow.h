@@ -53,7 +53,6 @@ public:
     void setPauseVisible(bool visible) override;
     void setTimerEnabled(Timer timer, bool enabled) override;
     void setGravityPeriod(int milliseconds) override;
-    [[nodiscard]] int scrollValue() const override { return scroll; }
     void showWindow(Window window) override;
     [[nodiscard]] Answer ask(const Question& question) override;
     void endProgram() override;
@@ -82,7 +81,6 @@ public:
     bool gravityEnabled = false;
     bool clockEnabled = false;
     int gravityPeriod = 0;
-    int scroll = 1;
     int gameOverShown = 0;
     int aboutShown = 0;
     bool ended = false;

@@ -15,7 +15,6 @@ public:
     void setPauseVisible(bool) override {}
     void setTimerEnabled(Timer, bool) override {}
     void setGravityPeriod(int) override {}
-    [[nodiscard]] int scrollValue() const override { return 1; }
     void showWindow(Window) override {}
     [[nodiscard]] Answer ask(const Question& question) override { return question.defaultButton; }
     void endProgram() override {}

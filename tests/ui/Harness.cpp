@@ -37,14 +37,14 @@ void Harness::clickExit() {
     QTest::mouseClick(&form, Qt::LeftButton, {}, layout::ExitButton.center());
 }
 
-void Harness::pressKey(Qt::Key key, bool autoRepeat) {
+void Harness::pressKey(Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) {
         target = QApplication::activeWindow();
     }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
     QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
     QApplication::sendEvent(target, &release);
 }
 

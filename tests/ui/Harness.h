@@ -31,7 +31,8 @@ public:
 
     // Sends one key-down event to whichever widget has the focus, as a
     // keyboard would.
-    static void pressKey(Qt::Key key, bool autoRepeat = false);
+    static void pressKey(Qt::Key key, bool autoRepeat = false,
+                         Qt::KeyboardModifiers modifiers = {});
 
     // The main window as it stands on screen, children included.
     [[nodiscard]] QImage grab();

@@ -3,7 +3,7 @@
 #include "CaptionBox.h"
 #include "ControlTimer.h"
 #include "Harness.h"
-#include "VirtualKey.h"
+#include "Layout.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,30 +18,34 @@ using stackfall::testing::QuestionAnswerer;
 class InputTest : public QObject {
     Q_OBJECT
 private slots:
-    void gameKeysHaveTheirVirtualKeyCodes();
-    void focusStartsOnPicture1AndTabsThroughTheControls();
+    void onlyTheFiveKeysActWhateverTheModifiers();
+    void focusStartsOnTheClockPanelAndTabsThroughTheControls();
     void keysReachTheRulesOnceWhicheverControlHasTheFocus();
-    void levelChangeLeavesTheFocusOnText1();
+    void levelChangeLeavesTheFocusOnTheFocusKeeper();
+    void doubleClickOnStartIsOneClick();
     void restartQuestionAnsweredNoThenYes();
     void exitQuestionAnsweredCancelThenOk();
 };
 
-void InputTest::gameKeysHaveTheirVirtualKeyCodes() {
-    using stackfall::virtualKeyCode;
-    QCOMPARE(virtualKeyCode(Qt::Key_Left), 37);
-    QCOMPARE(virtualKeyCode(Qt::Key_Up), 38);
-    QCOMPARE(virtualKeyCode(Qt::Key_Right), 39);
-    QCOMPARE(virtualKeyCode(Qt::Key_Down), 40);
-    QCOMPARE(virtualKeyCode(Qt::Key_F3), 114);
-    QCOMPARE(virtualKeyCode(Qt::Key_F1), 112);
-    QCOMPARE(virtualKeyCode(Qt::Key_F24), 135);
-    QCOMPARE(virtualKeyCode(Qt::Key_A), 65);
-    QCOMPARE(virtualKeyCode(Qt::Key_9), 57);
-    QCOMPARE(virtualKeyCode(Qt::Key_Eacute), 0); // no code: no game key
-    QCOMPARE(stackfall::shiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+void InputTest::onlyTheFiveKeysActWhateverTheModifiers() {
+    Harness h({6, 3}); // a T piece enters at cells 7, 19, 20, 21
+    h.clickStart();
+    const auto& cells = h.game.state().pieceCells;
+    Harness::pressKey(Qt::Key_Right, false, Qt::ShiftModifier);
+    QCOMPARE(cells(1), 8);
+    Harness::pressKey(Qt::Key_Left, false, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(cells(1), 7);
+    for (const Qt::Key other : {Qt::Key_A, Qt::Key_F1, Qt::Key_F4, Qt::Key_Escape, Qt::Key_Space,
+                                Qt::Key_Return, Qt::Key_PageDown}) {
+        Harness::pressKey(other);
+        QCOMPARE(cells(1), 7);
+        QVERIFY(!h.game.state().paused);
+    }
+    Harness::pressKey(Qt::Key_F3, false, Qt::ShiftModifier);
+    QVERIFY(h.game.state().paused);
 }
 
-void InputTest::focusStartsOnPicture1AndTabsThroughTheControls() {
+void InputTest::focusStartsOnTheClockPanelAndTabsThroughTheControls() {
     Harness h;
     QCOMPARE(QApplication::focusWidget(), &h.form.clockPanel());
     const QWidget* order[] = {&h.form.scorePanel(), &h.form.levelBar(), &h.form.focusKeeper(),
@@ -89,7 +93,7 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
     QCOMPARE(h.sounds, std::vector<int>{2});
 }
 
-void InputTest::levelChangeLeavesTheFocusOnText1() {
+void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
     Harness h;
     QScrollBar& bar = h.form.levelBar();
     QCOMPARE(h.form.gravityTimer().interval(), 500);
@@ -121,6 +125,29 @@ void InputTest::levelChangeLeavesTheFocusOnText1() {
     QCOMPARE(h.form.surface().levelText(), QStringLiteral("Hard"));
     QCOMPARE(h.form.gravityTimer().interval(), 50);
     QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
+}
+
+// The window system turns the second press of a double-click into a double-click
+// event; it must not count as a second click, which would ask to restart the
+// game that the first click has just started.
+void InputTest::doubleClickOnStartIsOneClick() {
+    Harness h;
+    QuestionAnswerer answerer(QMessageBox::No);
+    QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+                       stackfall::layout::StartButton.center());
+    QTest::qWait(50);
+    QVERIFY(!answerer.answered);
+    QVERIFY(!h.game.state().gameOver);
+    QCOMPARE(h.game.state().pieceCells(1), 7);
+    // A double-click on Exit asks once.
+    QuestionAnswerer cancel(QMessageBox::Cancel);
+    QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+                       stackfall::layout::ExitButton.center());
+    QTRY_VERIFY(cancel.answered);
+    QuestionAnswerer none(QMessageBox::Cancel);
+    QTest::qWait(50);
+    QVERIFY(!none.answered);
+    QVERIFY(!h.game.ended());
 }
 
 void InputTest::restartQuestionAnsweredNoThenYes() {

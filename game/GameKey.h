@@ -1,0 +1,8 @@
+#pragma once
+
+namespace stackfall {
+
+// The keys the game listens to; the window passes nothing for any other key.
+enum class GameKey { Left, Right, Turn, Down, Pause };
+
+} // namespace stackfall
