@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -30,8 +31,44 @@ void expectText(std::span<const std::byte> text, const std::string& what) {
     })) << what;
 }
 
-// "LIST" of form "INFO" holding text items, and "DISP" holding CF_TEXT.
-void expectTextChunks(const std::vector<Chunk>& chunks) {
+// A packed 8-bit DIB: BITMAPINFOHEADER, palette and pixel rows padded to four
+// bytes, filling the rest of the chunk; every pixel names a palette entry.
+void expectSmallPicture(std::span<const std::byte> dib) {
+    ASSERT_GE(dib.size(), 40U);
+    EXPECT_EQ(le32(dib, 0), 40U); // BITMAPINFOHEADER
+    const auto width = static_cast<std::int32_t>(le32(dib, 4));
+    const auto height = static_cast<std::int32_t>(le32(dib, 8));
+    ASSERT_GE(width, 1);
+    ASSERT_LE(width, 64);
+    ASSERT_NE(height, 0); // negative: rows run top-down
+    ASSERT_LE(std::abs(height), 64);
+    EXPECT_EQ(le16(dib, 12), 1);  // planes
+    ASSERT_EQ(le16(dib, 14), 8);  // bits per pixel
+    EXPECT_EQ(le32(dib, 16), 0U); // BI_RGB
+    const std::uint32_t used = le32(dib, 32);
+    ASSERT_LE(used, 256U);
+    const std::size_t colours = used == 0 ? 256 : used;
+    const std::size_t stride = (static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
+    const std::size_t pixelBytes = stride * static_cast<std::size_t>(std::abs(height));
+    const std::uint32_t sizeImage = le32(dib, 20);
+    EXPECT_TRUE(sizeImage == 0 || sizeImage == pixelBytes) << sizeImage;
+    ASSERT_EQ(dib.size(), 40 + 4 * colours + pixelBytes);
+
+    const auto palette = dib.subspan(40, 4 * colours);
+    for (std::size_t i = 0; i < colours; ++i) {
+        EXPECT_EQ(palette[4 * i + 3], std::byte{0}) << "reserved byte of colour " << i;
+    }
+    const auto pixels = dib.subspan(40 + 4 * colours);
+    for (std::size_t row = 0; row < pixelBytes / stride; ++row) {
+        for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
+            ASSERT_LT(std::to_integer<std::size_t>(pixels[row * stride + x]), colours)
+                << "pixel " << x << " of row " << row;
+        }
+    }
+}
+
+// "LIST" of form "INFO" holding text items, and "DISP" holding a CF_DIB picture.
+void expectListAndDisp(const std::vector<Chunk>& chunks) {
     const Chunk* list = findChunk(chunks, "LIST");
     ASSERT_NE(list, nullptr);
     ASSERT_GE(list->body.size(), 4U);
@@ -50,8 +87,8 @@ void expectTextChunks(const std::vector<Chunk>& chunks) {
 
     const Chunk* disp = findChunk(chunks, "DISP");
     ASSERT_NE(disp, nullptr);
-    EXPECT_EQ(le32(disp->body, 0), 1U); // CF_TEXT
-    expectText(disp->body.subspan(std::min<std::size_t>(4, disp->body.size())), "DISP");
+    EXPECT_EQ(le32(disp->body, 0), 8U); // CF_DIB
+    expectSmallPicture(disp->body.subspan(std::min<std::size_t>(4, disp->body.size())));
 }
 
 struct PcmFormat {
@@ -99,8 +136,9 @@ TEST(WaveImagesTest, SettleSoundIsEightBitMonoPcm) {
 TEST(WaveImagesTest, TurnSoundIsStereoMicrosoftAdpcmWithFactAndTextChunks) {
     const auto image = embeddedResource("sounds", 2);
     const auto chunks = riffChunks(image);
-    // The text chunks sit before "data", so a player has to step over them.
+    // "LIST" and "DISP" sit before "data", so a player has to step over them.
     EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "fact", "LIST", "DISP", "data"}));
+    EXPECT_EQ(image.size(), 6420U);
     const Chunk* fmt = findChunk(chunks, "fmt ");
     const Chunk* fact = findChunk(chunks, "fact");
     const Chunk* data = findChunk(chunks, "data");
@@ -130,20 +168,21 @@ TEST(WaveImagesTest, TurnSoundIsStereoMicrosoftAdpcmWithFactAndTextChunks) {
     ASSERT_EQ(fact->body.size(), 4U);
     EXPECT_EQ(le32(fact->body, 0), 3987U);    // 0.18 s
     EXPECT_EQ(data->body.size(), 4U * 1024U); // whole blocks: 4 * 1012 >= 3987 > 3 * 1012
-    expectTextChunks(chunks);
+    expectListAndDisp(chunks);
 }
 
 TEST(WaveImagesTest, RowsSoundIsSixteenBitMonoPcmWithTextChunks) {
     const auto image = embeddedResource("sounds", 3);
     const auto chunks = riffChunks(image);
-    // Here the text chunks follow "data".
+    // Here "LIST" and "DISP" follow "data".
     EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "data", "LIST", "DISP"}));
+    EXPECT_EQ(image.size(), 5708U);
     const Chunk* fmt = findChunk(chunks, "fmt ");
     const Chunk* data = findChunk(chunks, "data");
     ASSERT_TRUE(fmt && data);
     expectPcmFormat(*fmt, {1, 22050, 16});
     EXPECT_EQ(data->body.size(), 1862U * 2U); // 0.084 s
-    expectTextChunks(chunks);
+    expectListAndDisp(chunks);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #   1  a soft thud when a piece settles        PCM 8-bit mono 11025 Hz, 2299 frames
 #   2  a short click and swish for a turn      MS ADPCM stereo 22050 Hz, 3987 frames
 #   3  a bright chime when rows are removed    PCM 16-bit mono 22050 Hz, 1862 frames
-# Sounds 2 and 3 also carry LIST (INFO) and DISP text chunks, which players skip.
+# Sounds 2 and 3 also carry a LIST (INFO) chunk of texts and a DISP chunk with
+# the 32 x 32 icon as a picture, which players skip. Their texts are worded so
+# that the files come to 6420 and 5708 bytes (1 is 2344); wave_chunks.py checks.
 #
 # Needs sox and python3. The output is committed; run this only to change the
 # sounds, then check them with `sox <file> -n stat` and a spectrogram.
@@ -11,6 +13,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 out=${1:-$here/../../assets/sounds}
+icon=$here/../../assets/pictures/icon.png
 mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -50,8 +53,15 @@ sox -m -v 0.9 "$work/swish2.wav" -v 0.9 "$work/click.wav" -b 16 "$work/turn.wav"
 # coefficient pairs and a "fact" chunk with the true frame count.
 sox "$work/turn.wav" -e ms-adpcm "$work/turn-adpcm.wav"
 python3 "$here/wave_chunks.py" "$work/turn-adpcm.wav" "$out/2.wav" --place before-data \
-    --info "INAM=Turn" --info "ICMT=A short click and swish when a piece turns." \
-    --disp "Stackfall: turn"
+    --info "INAM=Turn" \
+    --info "ICMT=A short click and swish when a piece turns." \
+    --info "ISBJ=Stackfall: the sound of a piece turning by a quarter." \
+    --info "IKEY=click; swish; turn; rotate; piece" \
+    --info "IGNR=Sound effect" \
+    --info "ISFT=SoX, Stackfall's tools/sounds/make_sounds.sh" \
+    --info "ISRC=Synthesised: narrow-band noise whose band sweeps down from 3.8 to 1.3 kHz, made by amplitude-modulating noise below 350 Hz with a falling sine; the right channel starting 9 ms after the left; a 1900 Hz square click of 110 samples at the start; normalised to peak at 4 dB below full scale." \
+    --info "ITCH=Mixed at 16 bits, then coded as Microsoft ADPCM in blocks of 1024 bytes (1012 frames), the seven standard coefficient pairs." \
+    --disp "$icon" --size 6420
 
 # 3: three partials, E6, B6 and E7, the higher ones dying sooner.
 sox -r $r -n -c 1 -b 16 "$work/p1.wav" synth 5500s sine E6 fade l 0.002 5500s 5456s trim 0 1862s
@@ -60,5 +70,11 @@ sox -r $r -n -c 1 -b 16 "$work/p3.wav" synth 2600s sine E7 fade l 0.001 2600s 25
 sox -m -v 0.55 "$work/p1.wav" -v 0.3 "$work/p2.wav" -v 0.22 "$work/p3.wav" \
     -b 16 "$work/chime.wav" fade h 0 1862s 300s gain -n -3
 python3 "$here/wave_chunks.py" "$work/chime.wav" "$out/3.wav" --place after-data \
-    --info "INAM=Rows removed" --info "ICMT=A bright chime when full rows are removed." \
-    --disp "Stackfall: rows removed"
+    --info "INAM=Rows removed" \
+    --info "ICMT=A bright chime when full rows are removed." \
+    --info "ISBJ=Stackfall: the sound of full rows leaving the playfield." \
+    --info "IKEY=chime; bell; rows; removed; score" \
+    --info "IGNR=Sound effect" \
+    --info "ISRC=Synthesised: sines at E6, B6 and E7, the higher ones dying sooner." \
+    --info "ITCH=Mixed at 16 bits and normalised to peak at 3 dB below full scale; a 300-sample fade at the end." \
+    --disp "$icon" --size 5708

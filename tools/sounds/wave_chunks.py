@@ -1,19 +1,22 @@
 #!/usr/bin/env python3
-"""Rewrites a wave file chunk by chunk and adds the text chunks the game's
-sounds carry: a "LIST" chunk of INFO texts and a "DISP" chunk with a short
-CF_TEXT caption. Players skip both, so where they sit tests the player too:
---place before-data puts them between the format chunks and "data",
---place after-data puts them at the end.
+"""Rewrites a wave file chunk by chunk and adds the chunks the game's sounds
+carry besides their audio: a "LIST" chunk of INFO texts and a "DISP" chunk
+with a small CF_DIB picture made from a PNG. Players skip both, so where they
+sit tests the player too: --place before-data puts them between the format
+chunks and "data", --place after-data puts them at the end.
 
 Every chunk is padded to an even length and the RIFF size is recomputed, so
-the output is well formed whatever the input tool wrote.
+the output is well formed whatever the input tool wrote. With --size the
+output must come to exactly that many bytes; the texts are written to fit.
 """
 
 import argparse
 import struct
 import sys
 
-CF_TEXT = 1
+from png_dib import dib_from_png
+
+CF_DIB = 8
 
 
 def read_chunks(image):
@@ -50,8 +53,9 @@ def list_chunk(infos):
     return chunk(b"LIST", body)
 
 
-def disp_chunk(text):
-    return chunk(b"DISP", struct.pack("<I", CF_TEXT) + zstring(text))
+def disp_chunk(png_path):
+    with open(png_path, "rb") as f:
+        return chunk(b"DISP", struct.pack("<I", CF_DIB) + dib_from_png(f.read()))
 
 
 def main():
@@ -59,7 +63,8 @@ def main():
     parser.add_argument("input")
     parser.add_argument("output")
     parser.add_argument("--info", action="append", default=[], metavar="KEY=text")
-    parser.add_argument("--disp", metavar="text")
+    parser.add_argument("--disp", metavar="PNG", help="the picture, as 8-bit colour")
+    parser.add_argument("--size", type=int, metavar="BYTES", help="the size the output must have")
     parser.add_argument("--place", choices=["before-data", "after-data"], default="after-data")
     args = parser.parse_args()
 
@@ -82,8 +87,11 @@ def main():
     if args.place == "after-data":
         body += extra
 
+    image = b"RIFF" + struct.pack("<I", len(body)) + body
+    if args.size is not None and len(image) != args.size:
+        sys.exit(f"{args.output}: {len(image)} bytes, not {args.size}; change the texts by the difference")
     with open(args.output, "wb") as f:
-        f.write(b"RIFF" + struct.pack("<I", len(body)) + body)
+        f.write(image)
 
 
 if __name__ == "__main__":
