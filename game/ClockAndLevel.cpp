@@ -1,20 +1,12 @@
 #include "Busy.h"
 #include "Game.h"
 #include "LabelText.h"
-#include "PieceTable.h"
+#include "Levels.h"
 #include "WindowOps.h"
 
 #include <algorithm>
-#include <array>
-#include <string_view>
 
 namespace stackfall {
-
-namespace {
-
-constexpr std::array<std::string_view, pieces::LevelCount> LevelNames{"Easy", "Mid", "Hard"};
-
-} // namespace
 
 void Game::clockTick() {
     // The clock only runs during a game; a tick that was already on its way
@@ -40,9 +32,10 @@ void Game::levelChosen(int value) {
         return;
     }
     Busy busy(busy_);
-    s_.level = std::clamp(value, 1, pieces::LevelCount);
-    window_.setGravityPeriod(s_.levelInterval(s_.level));
-    window_.setLabelText(Label::Level, LevelNames[static_cast<std::size_t>(s_.level - 1)]);
+    s_.level = std::clamp(value, 1, levels::Count);
+    const levels::Level& level = levels::level(s_.level);
+    window_.setGravityPeriod(level.gravityPeriod);
+    window_.setLabelText(Label::Level, level.name);
     window_.setFocus(FocusTarget::MainWindow);
     window_.setFocus(FocusTarget::FocusKeeper);
 }

@@ -1,11 +1,9 @@
 #include "Game.h"
 
 #include "Busy.h"
-#include "PieceTable.h"
+#include "Levels.h"
 #include "RandomSource.h"
 #include "WindowOps.h"
-
-#include <algorithm>
 
 namespace stackfall {
 
@@ -28,17 +26,7 @@ void Game::load() {
     for (int cell = 1; cell <= field::CellCount; ++cell) {
         window_.setCellOutline(cell, colour::CellOutline);
     }
-    for (int type = 1; type <= pieces::TypeCount; ++type) {
-        const auto& shape = pieces::Shapes[static_cast<std::size_t>(type - 1)];
-        for (int slot = 1; slot <= field::Slots; ++slot) {
-            s_.pieceShapes(type)(slot) = shape[static_cast<std::size_t>(slot - 1)];
-        }
-        s_.pivotSlots(type) = pieces::Pivots[static_cast<std::size_t>(type - 1)];
-    }
-    for (int level = 1; level <= pieces::LevelCount; ++level) {
-        s_.levelInterval(level) = pieces::LevelIntervals[static_cast<std::size_t>(level - 1)];
-    }
-    window_.setGravityPeriod(s_.levelInterval(s_.level));
+    window_.setGravityPeriod(levels::level(s_.level).gravityPeriod);
 }
 
 } // namespace stackfall

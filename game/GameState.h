@@ -14,7 +14,6 @@ namespace stackfall {
 struct GameState {
     bool paused = false;
     bool gameOver = true;
-    IndexedArray<int, 1, 3> levelInterval{};
     IndexedArray<Cell, 1, field::CellCount> cells{};
     std::int64_t score = 0;
     int level = 1;
@@ -22,10 +21,8 @@ struct GameState {
     int minutes = 0;
     std::int16_t seconds = 0;
     IndexedArray<int, 1, field::Slots> pieceCells{};
-    IndexedArray<int, 1, 9> pivotSlots{};
     int pivotSlot = 0;
     int nextType = 0;
-    IndexedArray<IndexedArray<int, 1, field::Slots>, 1, 9> pieceShapes{};
     int currentType = 0;
 };
 

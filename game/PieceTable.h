@@ -20,16 +20,22 @@ inline constexpr std::array<std::array<int, 4>, TypeCount> Shapes{{
     {7, 20, 21, 0},  // 9 corner .X.. / .XX.
 }};
 
-// The slot that holds the centre of rotation, 0 for none.
-inline constexpr std::array<int, TypeCount> Pivots{4, 3, 3, 3, 0, 3, 2, 0, 2};
+// The slot that holds the centre of rotation, 0 for none. Index t - 1 is
+// type t.
+inline constexpr std::array<int, TypeCount> PivotSlots{4, 3, 3, 3, 0, 3, 2, 0, 2};
 
 inline constexpr int Square = 5;
 inline constexpr int Line = 7;
 inline constexpr int Single = 8;
 
-// Gravity period in milliseconds for levels 1 to 3.
-inline constexpr std::array<int, 3> LevelIntervals{500, 150, 50};
-inline constexpr int LevelCount = 3;
+// The entry cell of `slot` (1 to 4) of type `type` (1 to 9); 0 for a slot
+// the type does not use.
+[[nodiscard]] constexpr int entryCell(int type, int slot) {
+    return Shapes[static_cast<std::size_t>(type - 1)][static_cast<std::size_t>(slot - 1)];
+}
+[[nodiscard]] constexpr int pivotSlotOf(int type) {
+    return PivotSlots[static_cast<std::size_t>(type - 1)];
+}
 
 // The preview shows an entry cell c of row 2 at preview cell c - 14 and one of
 // row 1 at preview cell c - 5.

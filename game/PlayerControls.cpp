@@ -56,8 +56,8 @@ void Game::moveSideways(int step) {
             continue;
         }
         // The wall test comes first, so cell + step is inside the field.
-        const int column = cell % field::Columns;
-        if ((step > 0 && column == 0) || (step < 0 && column == 1) ||
+        const int column = field::columnOf(cell);
+        if ((step > 0 && column == field::Columns) || (step < 0 && column == 1) ||
             s_.cells(cell + step) == Cell::Settled) {
             return;
         }
@@ -84,10 +84,13 @@ void Game::turn() {
 
 void Game::turnAboutPivot() {
     const int pivot = s_.pieceCells(s_.pivotSlot);
+    if (pivot == 0) {
+        return;
+    }
     // A pivot on the border would put part of the 3x3 square outside the
     // field: such a turn is refused, never pushed away from the wall.
-    const int column = pivot % field::Columns;
-    if (pivot == 0 || column == 0 || column == 1 || pivot <= field::Columns ||
+    const int column = field::columnOf(pivot);
+    if (column == 1 || column == field::Columns || pivot <= field::Columns ||
         pivot >= field::FirstBottomCell - 1) {
         return;
     }
@@ -173,8 +176,8 @@ void Game::turnLine() {
         // Flat, it lies in the row of slot 2, two columns left of the upright
         // column to one right of it.
         for (int slot = 1; slot <= field::Slots; ++slot) {
-            const int column = cells(slot) % field::Columns;
-            if (column == 0 || column == 1 || column == 2) {
+            const int column = field::columnOf(cells(slot));
+            if (column <= 2 || column == field::Columns) {
                 return;
             }
         }

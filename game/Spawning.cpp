@@ -20,7 +20,7 @@ int Game::drawType() {
 
 void Game::spawnPiece() {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.pieceShapes(s_.nextType)(slot);
+        const int cell = pieces::entryCell(s_.nextType, slot);
         s_.pieceCells(slot) = cell;
         if (cell != 0 && s_.cells(cell) == Cell::Settled) {
             endGame();
@@ -33,7 +33,7 @@ void Game::spawnPiece() {
         }
     }
     s_.currentType = s_.nextType;
-    s_.pivotSlot = s_.pivotSlots(s_.nextType);
+    s_.pivotSlot = pieces::pivotSlotOf(s_.nextType);
     s_.nextType = drawType();
     showPreview();
 }
@@ -43,7 +43,7 @@ void Game::showPreview() {
         window_.setPreviewFill(cell, colour::PreviewUnlit);
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int entry = s_.pieceShapes(s_.nextType)(slot); entry != 0) {
+        if (const int entry = pieces::entryCell(s_.nextType, slot); entry != 0) {
             window_.setPreviewFill(pieces::previewCellOf(entry), colour::PreviewLit);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Field.h"
+
 #include <QRect>
 
 // Where everything on the main window sits, in logical pixels of the client
@@ -14,16 +16,13 @@ inline constexpr QSize ClientSize{485, 424};
 inline constexpr int SquareSide = 17;
 inline constexpr int SquarePitch = 16;
 
-inline constexpr int CellColumns = 13;
-inline constexpr int CellCount = 299;
+// The preview is a 4-by-3 grid.
 inline constexpr int PreviewColumns = 4;
-inline constexpr int PreviewCount = 12;
-inline constexpr int RingSegments = 76;
 
 // Cell n, 1 to 299, row by row from the top left.
 [[nodiscard]] constexpr QRect cellRect(int n) {
-    const int c = (n - 1) % CellColumns;
-    const int r = (n - 1) / CellColumns;
+    const int c = field::columnOf(n) - 1;
+    const int r = field::rowOf(n) - 1;
     return {24 + SquarePitch * c, 24 + SquarePitch * r, SquareSide, SquareSide};
 }
 

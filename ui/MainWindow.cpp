@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Game.h"
 #include "Layout.h"
+#include "Palette.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -55,12 +56,12 @@ MainWindow::MainWindow()
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       clockPanel_(new CaptionBox(
-          this, QColor(128, 128, 128),
+          this, palette::MidGrey,
           {QStringLiteral("00:00"),
            fitted(designFont(12, true), QStringLiteral("00:00"), layout::ClockText.width()),
-           QColor(0, 0, 128), layout::ClockText, true})),
-      scorePanel_(new CaptionBox(this, QColor(0, 0, 0),
-                                 {QStringLiteral("00"), designFont(24, true), QColor(0, 255, 0),
+           palette::Navy, layout::ClockText, true})),
+      scorePanel_(new CaptionBox(this, palette::Black,
+                                 {QStringLiteral("00"), designFont(24, true), palette::ScoreGreen,
                                   layout::ScoreText, false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
       gravityTimer_(new ControlTimer(this, 0)), clockTimer_(new ControlTimer(this, 1000)) {

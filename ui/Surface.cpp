@@ -1,6 +1,7 @@
 #include "Surface.h"
 
 #include "Fonts.h"
+#include "Palette.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -8,14 +9,6 @@
 namespace stackfall {
 
 namespace {
-
-const QColor WindowGrey(192, 192, 192);
-const QColor Navy(0, 0, 128);
-const QColor Black(0, 0, 0);
-const QColor White(255, 255, 255);
-const QColor DarkGrey(64, 64, 64);
-const QColor MidGrey(128, 128, 128);
-const QColor DesignedCellOutline(0, 0, 255);
 
 const QString ScoreCaptionText = QStringLiteral("Score");
 const QString NextCaptionText = QStringLiteral("Next ");
@@ -81,13 +74,13 @@ Surface::Surface()
       about_(QStringLiteral("about")), exit_(QStringLiteral("exit")),
       pause_(QStringLiteral("pause")) {
     // As designed, before the load step paints the ring and the outlines.
-    cells_.fill({White, DesignedCellOutline});
-    ring_.fill({WindowGrey, Black});
-    preview_.fill({White, Black});
+    cells_.fill({palette::White, palette::DesignedCellOutline});
+    ring_.fill({palette::WindowGrey, palette::Black});
+    preview_.fill({palette::White, palette::Black});
 }
 
 QRect Surface::setCellFill(int cell, QColor colour) {
-    if (cell < 1 || cell > layout::CellCount) {
+    if (cell < 1 || cell > field::CellCount) {
         return {};
     }
     cells_[static_cast<std::size_t>(cell - 1)].fill = colour;
@@ -95,7 +88,7 @@ QRect Surface::setCellFill(int cell, QColor colour) {
 }
 
 QRect Surface::setCellOutline(int cell, QColor colour) {
-    if (cell < 1 || cell > layout::CellCount) {
+    if (cell < 1 || cell > field::CellCount) {
         return {};
     }
     cells_[static_cast<std::size_t>(cell - 1)].outline = colour;
@@ -103,7 +96,7 @@ QRect Surface::setCellOutline(int cell, QColor colour) {
 }
 
 QRect Surface::setBorderFill(int segment, QColor colour) {
-    if (segment < 0 || segment >= layout::RingSegments) {
+    if (segment < 0 || segment >= field::BorderSegments) {
         return {};
     }
     ring_[static_cast<std::size_t>(segment)].fill = colour;
@@ -111,7 +104,7 @@ QRect Surface::setBorderFill(int segment, QColor colour) {
 }
 
 QRect Surface::setPreviewFill(int cell, QColor colour) {
-    if (cell < 1 || cell > layout::PreviewCount) {
+    if (cell < 1 || cell > field::PreviewCells) {
         return {};
     }
     preview_[static_cast<std::size_t>(cell - 1)].fill = colour;
@@ -135,7 +128,7 @@ QRect Surface::setPauseVisible(bool visible) {
 }
 
 void Surface::paint(QPainter& painter, const QRect& dirty) const {
-    painter.fillRect(dirty, WindowGrey);
+    painter.fillRect(dirty, palette::WindowGrey);
     const auto square = [&](const QRect& r, const Square& s) {
         if (r.intersects(dirty)) {
             drawShape(painter, r, s.fill, s.outline);
@@ -148,13 +141,13 @@ void Surface::paint(QPainter& painter, const QRect& dirty) const {
     };
 
     if (shapeBounds(layout::FieldShadow, 1).intersects(dirty)) {
-        drawShape(painter, layout::FieldShadow, DarkGrey, Black);
+        drawShape(painter, layout::FieldShadow, palette::DarkGrey, palette::Black);
     }
     square(layout::ringRect(0), ring_[0]);
-    for (int n = 1; n <= layout::CellCount; ++n) {
+    for (int n = 1; n <= field::CellCount; ++n) {
         square(layout::cellRect(n), cells_[static_cast<std::size_t>(n - 1)]);
     }
-    for (int i = 1; i < layout::RingSegments; ++i) {
+    for (int i = 1; i < field::BorderSegments; ++i) {
         square(layout::ringRect(i), ring_[static_cast<std::size_t>(i)]);
     }
 
@@ -167,37 +160,38 @@ void Surface::paint(QPainter& painter, const QRect& dirty) const {
     }
 
     if (shapeBounds(layout::ScoreFrame, 3).intersects(dirty)) {
-        drawShape(painter, layout::ScoreFrame, MidGrey, Black, 3);
+        drawShape(painter, layout::ScoreFrame, palette::MidGrey, palette::Black, 3);
     }
     if (scoreCaption_.intersects(dirty)) {
-        drawLabel(painter, scoreCaption_, scoreCaptionFont_, Navy, ScoreCaptionText);
+        drawLabel(painter, scoreCaption_, scoreCaptionFont_, palette::Navy, ScoreCaptionText);
     }
     if (layout::PreviewFrame.intersects(dirty)) {
-        drawShape(painter, layout::PreviewFrame, Navy, Black);
+        drawShape(painter, layout::PreviewFrame, palette::Navy, palette::Black);
     }
     for (int i = 1; i <= 9; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
     if (nextCaption_.intersects(dirty)) {
-        drawLabel(painter, nextCaption_, nextCaptionFont_, Navy, NextCaptionText);
+        drawLabel(painter, nextCaption_, nextCaptionFont_, palette::Navy, NextCaptionText);
     }
-    for (int i = 10; i <= layout::PreviewCount; ++i) {
+    for (int i = 10; i <= field::PreviewCells; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
     if (shapeBounds(layout::LevelFrame, 2).intersects(dirty)) {
-        drawShape(painter, layout::LevelFrame, White, Black, 2);
+        drawShape(painter, layout::LevelFrame, palette::White, palette::Black, 2);
     }
     if (layout::LevelText.intersects(dirty)) {
         painter.save();
         painter.setClipRect(layout::LevelText, Qt::IntersectClip);
-        drawLabel(painter, layout::LevelText, levelFont_, Navy, levelText_, Qt::AlignHCenter);
+        drawLabel(painter, layout::LevelText, levelFont_, palette::Navy, levelText_,
+                  Qt::AlignHCenter);
         painter.restore();
     }
     if (levelCaption_.intersects(dirty)) {
-        drawLabel(painter, levelCaption_, levelCaptionFont_, Navy, LevelCaptionText);
+        drawLabel(painter, levelCaption_, levelCaptionFont_, palette::Navy, LevelCaptionText);
     }
     if (pauseHint_.intersects(dirty)) {
-        drawLabel(painter, pauseHint_, pauseHintFont_, Black, PauseHintText);
+        drawLabel(painter, pauseHint_, pauseHintFont_, palette::Black, PauseHintText);
     }
 }
 

@@ -41,9 +41,9 @@ private:
         QColor outline;
     };
 
-    std::array<Square, layout::CellCount> cells_;
-    std::array<Square, layout::RingSegments> ring_;
-    std::array<Square, layout::PreviewCount> preview_;
+    std::array<Square, field::CellCount> cells_;
+    std::array<Square, field::BorderSegments> ring_;
+    std::array<Square, field::PreviewCells> preview_;
     QString levelText_;
     bool pauseVisible_ = false;
 

@@ -2,6 +2,7 @@
 
 #include "Field.h"
 #include "GameTestAccess.h"
+#include "Levels.h"
 #include "PieceTable.h"
 
 #include <algorithm>
@@ -243,10 +244,9 @@ Player::Before Player::look(const Event& event) const {
 std::string Player::outcome(const Event& event, const Before& b) const {
     const GameState& s = game_.state();
     std::string broken;
-    if (s.level < 1 || s.level > pieces::LevelCount) {
+    if (s.level < 1 || s.level > levels::Count) {
         broken += "level " + std::to_string(s.level) + " out of range; ";
-    } else if (window_.gravityPeriod !=
-               pieces::LevelIntervals[static_cast<std::size_t>(s.level - 1)]) {
+    } else if (window_.gravityPeriod != levels::level(s.level).gravityPeriod) {
         broken += "gravity timer period " + std::to_string(window_.gravityPeriod) + " at level " +
                   std::to_string(s.level) + "; ";
     }
@@ -287,7 +287,7 @@ std::string Player::outcome(const Event& event, const Before& b) const {
                                 : "Exit answered OK did not end the program; ";
     }
     if (event.kind == EventKind::Level) {
-        const int level = std::clamp(event.scroll, 1, pieces::LevelCount);
+        const int level = std::clamp(event.scroll, 1, levels::Count);
         if (s.level != level ||
             window_.levelText != LevelNames[static_cast<std::size_t>(level - 1)] ||
             window_.focus != FocusTarget::FocusKeeper) {

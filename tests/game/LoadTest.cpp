@@ -1,5 +1,7 @@
 #include "Field.h"
 #include "GameFixture.h"
+#include "Levels.h"
+#include "PieceTable.h"
 
 namespace stackfall::testing {
 namespace {
@@ -46,18 +48,19 @@ TEST_F(LoadTest, PaintsTheDecorationAndFillsTheTables) {
     EXPECT_EQ(window.count(Op::CellFill), 0u);
 
     const auto& s = game.state();
-    EXPECT_EQ(s.pieceShapes(8)(1), 7);
-    EXPECT_EQ(s.pieceShapes(8)(2), 0);
-    EXPECT_EQ(s.pieceShapes(9)(4), 0);
-    EXPECT_EQ(s.pieceShapes(7)(1), 6);
-    EXPECT_EQ(s.pieceShapes(7)(4), 9);
-    EXPECT_EQ(s.pieceShapes(1)(4), 20);
-    EXPECT_EQ(s.pivotSlots(1), 4);
-    EXPECT_EQ(s.pivotSlots(5), 0);
-    EXPECT_EQ(s.pivotSlots(7), 2);
-    EXPECT_EQ(s.levelInterval(1), 500);
-    EXPECT_EQ(s.levelInterval(2), 150);
-    EXPECT_EQ(s.levelInterval(3), 50);
+    // The tables the rules play by.
+    EXPECT_EQ(pieces::entryCell(8, 1), 7);
+    EXPECT_EQ(pieces::entryCell(8, 2), 0);
+    EXPECT_EQ(pieces::entryCell(9, 4), 0);
+    EXPECT_EQ(pieces::entryCell(7, 1), 6);
+    EXPECT_EQ(pieces::entryCell(7, 4), 9);
+    EXPECT_EQ(pieces::entryCell(1, 4), 20);
+    EXPECT_EQ(pieces::pivotSlotOf(1), 4);
+    EXPECT_EQ(pieces::pivotSlotOf(5), 0);
+    EXPECT_EQ(pieces::pivotSlotOf(7), 2);
+    EXPECT_EQ(levels::level(1).gravityPeriod, 500);
+    EXPECT_EQ(levels::level(2).gravityPeriod, 150);
+    EXPECT_EQ(levels::level(3).gravityPeriod, 50);
     EXPECT_EQ(s.level, 1);
     EXPECT_EQ(s.nextType, 0);
     EXPECT_EQ(s.currentType, 0);

@@ -1,4 +1,5 @@
 #include "GameFixture.h"
+#include "PieceTable.h"
 
 #include <set>
 
@@ -56,7 +57,7 @@ TEST(SpawnTest, EveryTypeEntersAnEmptyFieldAndEveryTypeShowsInThePreview) {
         const auto& s = game.state();
         EXPECT_EQ(s.currentType, type);
         EXPECT_EQ(s.nextType, next);
-        EXPECT_EQ(s.pivotSlot, s.pivotSlots(type));
+        EXPECT_EQ(s.pivotSlot, pieces::pivotSlotOf(type));
         const auto& entry = EntryCells[static_cast<std::size_t>(type - 1)];
         int blocks = 0;
         for (int slot = 1; slot <= 4; ++slot) {

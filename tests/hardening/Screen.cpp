@@ -5,6 +5,7 @@
 #include "ControlTimer.h"
 #include "GameState.h"
 #include "Layout.h"
+#include "Levels.h"
 #include "MainWindow.h"
 #include "PieceTable.h"
 
@@ -81,7 +82,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
         }
     }
 
-    for (int cell = 1; cell <= layout::CellCount; ++cell) {
+    for (int cell = 1; cell <= field::CellCount; ++cell) {
         const QPoint centre = layout::cellRect(cell).center();
         if (paused && layout::PauseBanner.contains(centre)) {
             continue; // under the banner
@@ -96,7 +97,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
 
     // The rules' own account: exactly the falling piece's cells hold 2.
     int falling = 0;
-    for (int cell = 1; cell <= layout::CellCount; ++cell) {
+    for (int cell = 1; cell <= field::CellCount; ++cell) {
         falling += state.cells(cell) == Cell::Falling ? 1 : 0;
     }
     int blocks = 0;
@@ -107,7 +108,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
                 continue;
             }
             ++blocks;
-            if (cell < 1 || cell > layout::CellCount || state.cells(cell) != Cell::Falling) {
+            if (cell < 1 || cell > field::CellCount || state.cells(cell) != Cell::Falling) {
                 out << "slot " << slot << " names cell " << cell << ", not a falling block; ";
             }
         }
@@ -116,7 +117,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
         out << falling << " cells hold 2 for a piece of " << blocks << " blocks; ";
     }
 
-    std::array<bool, layout::PreviewCount + 1> lit{};
+    std::array<bool, field::PreviewCells + 1> lit{};
     if (state.nextType >= 1 && state.nextType <= pieces::TypeCount) {
         for (const int entry : pieces::Shapes[static_cast<std::size_t>(state.nextType - 1)]) {
             if (entry != 0) {
@@ -124,7 +125,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
             }
         }
     }
-    for (int cell = 1; cell <= layout::PreviewCount; ++cell) {
+    for (int cell = 1; cell <= field::PreviewCells; ++cell) {
         const Rgb want =
             lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit : colour::PreviewUnlit;
         const Rgb got = pixelAt(shown, layout::previewRect(cell).center());
@@ -154,7 +155,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
     if (form.clockTimer().isTicking() == state.gameOver) {
         out << "clock timer " << (state.gameOver ? "ticking" : "stopped") << "; ";
     }
-    if (form.gravityTimer().interval() != state.levelInterval(state.level)) {
+    if (form.gravityTimer().interval() != levels::level(state.level).gravityPeriod) {
         out << "gravity period " << form.gravityTimer().interval() << " at level " << state.level
             << "; ";
     }

@@ -1,5 +1,7 @@
 #include "GameTestAccess.h"
 
+#include "PieceTable.h"
+
 #include <stdexcept>
 
 namespace stackfall {
@@ -36,7 +38,7 @@ void GameTestAccess::setBoard(Game& game, std::string_view picture) {
 void GameTestAccess::placePiece(Game& game, int type, std::array<int, 4> cells) {
     auto& s = game.s_;
     s.currentType = type;
-    s.pivotSlot = s.pivotSlots(type);
+    s.pivotSlot = pieces::pivotSlotOf(type);
     for (int slot = 1; slot <= field::Slots; ++slot) {
         const int cell = cells[static_cast<std::size_t>(slot - 1)];
         s.pieceCells(slot) = cell;
@@ -62,7 +64,7 @@ std::string boardPicture(const GameState& state) {
             text += 'o';
             break;
         }
-        if (cell % field::Columns == 0) {
+        if (field::columnOf(cell) == field::Columns) {
             text += '\n';
         }
     }
