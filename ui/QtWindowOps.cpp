@@ -22,51 +22,52 @@ QColor toColor(Rgb c) {
 
 } // namespace
 
-QtWindowOps::QtWindowOps(MainWindow& form, ProgramWindows& windows, PlaySound playSound)
-    : form_(form), windows_(windows), playSound_(std::move(playSound)) {
+QtWindowOps::QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, PlaySound playSound)
+    : mainWindow_(mainWindow), windows_(windows), playSound_(std::move(playSound)) {
 }
 
 void QtWindowOps::setCellFill(int cell, Rgb colour) {
-    form_.setCellFill(cell, toColor(colour));
+    mainWindow_.setCellFill(cell, toColor(colour));
 }
 
 void QtWindowOps::setCellOutline(int cell, Rgb colour) {
-    form_.setCellOutline(cell, toColor(colour));
+    mainWindow_.setCellOutline(cell, toColor(colour));
 }
 
 void QtWindowOps::setBorderFill(int segment, Rgb colour) {
-    form_.setBorderFill(segment, toColor(colour));
+    mainWindow_.setBorderFill(segment, toColor(colour));
 }
 
 void QtWindowOps::setPreviewFill(int cell, Rgb colour) {
-    form_.setPreviewFill(cell, toColor(colour));
+    mainWindow_.setPreviewFill(cell, toColor(colour));
 }
 
 void QtWindowOps::setLabelText(Label label, std::string_view text) {
     const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     switch (label) {
     case Label::Score:
-        form_.scorePanel().setText(caption);
+        mainWindow_.scorePanel().setText(caption);
         break;
     case Label::Time:
-        form_.clockPanel().setText(caption);
+        mainWindow_.clockPanel().setText(caption);
         break;
     case Label::Level:
-        form_.setLevelText(caption);
+        mainWindow_.setLevelText(caption);
         break;
     }
 }
 
 void QtWindowOps::setPauseVisible(bool visible) {
-    form_.setPauseVisible(visible);
+    mainWindow_.setPauseVisible(visible);
 }
 
 void QtWindowOps::setTimerEnabled(Timer timer, bool enabled) {
-    (timer == Timer::Gravity ? form_.gravityTimer() : form_.clockTimer()).setEnabled(enabled);
+    (timer == Timer::Gravity ? mainWindow_.gravityTimer() : mainWindow_.clockTimer())
+        .setEnabled(enabled);
 }
 
 void QtWindowOps::setGravityPeriod(int milliseconds) {
-    form_.gravityTimer().setInterval(milliseconds);
+    mainWindow_.gravityTimer().setInterval(milliseconds);
 }
 
 void QtWindowOps::showWindow(Window window) {
@@ -74,7 +75,7 @@ void QtWindowOps::showWindow(Window window) {
 }
 
 Answer QtWindowOps::ask(const Question& question) {
-    return askQuestion(&form_, question);
+    return askQuestion(&mainWindow_, question);
 }
 
 void QtWindowOps::endProgram() {
@@ -83,9 +84,9 @@ void QtWindowOps::endProgram() {
 
 void QtWindowOps::setFocus(FocusTarget target) {
     if (target == FocusTarget::MainWindow) {
-        form_.setFocus();
+        mainWindow_.setFocus();
     } else {
-        form_.focusKeeper().setFocus();
+        mainWindow_.focusKeeper().setFocus();
     }
 }
 

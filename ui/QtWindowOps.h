@@ -16,7 +16,7 @@ class QtWindowOps final : public WindowOps {
 public:
     using PlaySound = std::function<void(Sound sound)>;
 
-    QtWindowOps(MainWindow& form, ProgramWindows& windows, PlaySound playSound);
+    QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, PlaySound playSound);
 
     void setCellFill(int cell, Rgb colour) override;
     void setCellOutline(int cell, Rgb colour) override;
@@ -33,7 +33,7 @@ public:
     void playSound(Sound sound) override;
 
 private:
-    MainWindow& form_;
+    MainWindow& mainWindow_;
     ProgramWindows& windows_;
     PlaySound playSound_;
 };

@@ -1,15 +1,11 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
-#include "Game.h"
-#include "MainWindow.h"
-#include "ProgramWindows.h"
-#include "QtWindowOps.h"
+#include "Program.h"
 #include "ResourceLookup.h"
 #include "SoundPlayer.h"
 #include "SoundRelay.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     stackfall::DisplayCheck displayCheck;
@@ -20,19 +16,11 @@ int main(int argc, char* argv[]) {
 
     stackfall::SoundPlayer player(stackfall::embeddedResource);
     stackfall::SoundRelay relay(player);
-    stackfall::MainWindow form;
-    stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });
-    stackfall::QtWindowOps ops(form, windows,
-                               [&relay](stackfall::Sound sound) { relay.play(sound); });
     stackfall::ClockRandom random;
-    stackfall::Game game(ops, random);
-    form.attach(game);
-
-    game.load();
-    if (const QScreen* screen = form.screen()) {
-        form.move(screen->availableGeometry().center() - form.rect().center());
-    }
-    form.show();
+    stackfall::Program program(
+        random, [&relay](stackfall::Sound sound) { relay.play(sound); },
+        [](int code) { QCoreApplication::exit(code); });
+    program.start();
 
     const int code = QApplication::exec();
     // Windows closed in the last moments are still waiting to be deleted.

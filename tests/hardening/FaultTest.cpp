@@ -4,9 +4,10 @@
 #include "ControlTimer.h"
 #include "FakeWindow.h"
 #include "GameTestAccess.h"
-#include "Program.h"
+#include "Harness.h"
 #include "ResourceLookup.h"
 #include "Screen.h"
+#include "SoundPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@
 #include <unistd.h>
 
 using stackfall::GameState;
-using stackfall::hardening::Program;
+using stackfall::testing::Harness;
 
 namespace {
 
@@ -85,7 +86,7 @@ protected:
     }
 };
 
-void setHard(Program& program) {
+void setHard(Harness& program) {
     auto& bar = program.form.levelBar();
     while (bar.value() < 3) {
         bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -93,17 +94,17 @@ void setHard(Program& program) {
 }
 
 // Plays the planned keys for one piece, until it lands.
-void playOnePiece(Program& program) {
+void playOnePiece(Harness& program) {
     const auto plan = stackfall::testing::choosePlan(program.game.state());
     for (int i = 0; i < plan.turns; ++i) {
-        Program::pressKey(Qt::Key_Up);
+        Harness::pressKey(Qt::Key_Up);
     }
     for (int i = 0; i < std::abs(plan.shift); ++i) {
-        Program::pressKey(plan.shift < 0 ? Qt::Key_Left : Qt::Key_Right);
+        Harness::pressKey(plan.shift < 0 ? Qt::Key_Left : Qt::Key_Right);
     }
     const auto landed = program.landings();
     for (int i = 0; i < 30 && program.landings() == landed; ++i) {
-        Program::pressKey(Qt::Key_Down);
+        Harness::pressKey(Qt::Key_Down);
     }
 }
 
@@ -118,14 +119,16 @@ private slots:
 
 void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
     qputenv("SDL_AUDIODRIVER", "stackfall_no_such_driver");
-    Program program(11, Program::Audio::Played);
+    stackfall::SoundPlayer player(stackfall::embeddedResource);
+    Harness program(11,
+                    [&player](stackfall::Sound sound) { player.play(static_cast<int>(sound)); });
     setHard(program);
 
     QByteArray output;
     {
         CapturedOutput captured;
         program.clickStart();
-        while (program.landings() < 150 || program.sounds[3] == 0) {
+        while (program.landings() < 150 || program.soundCount[3] == 0) {
             if (program.game.state().gameOver || program.landings() > 2000) {
                 break;
             }
@@ -134,16 +137,17 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
         output = captured.text();
     }
     qInfo("sounds asked for without a device: %lld, %lld and %lld of sounds 1, 2 and 3",
-          static_cast<long long>(program.sounds[1]), static_cast<long long>(program.sounds[2]),
-          static_cast<long long>(program.sounds[3]));
+          static_cast<long long>(program.soundCount[1]),
+          static_cast<long long>(program.soundCount[2]),
+          static_cast<long long>(program.soundCount[3]));
 
     QVERIFY2(output.isEmpty(), output.constData());
     QVERIFY(!program.game.state().gameOver);
-    QVERIFY(program.sounds[1] > 0 && program.sounds[2] > 0 && program.sounds[3] > 0);
+    QVERIFY(program.soundCount[1] > 0 && program.soundCount[2] > 0 && program.soundCount[3] > 0);
     // Each call still took its sound, ready for a device that turns up.
-    const auto expected = stackfall::embeddedResource("sounds", program.lastSound);
+    const auto expected = stackfall::embeddedResource("sounds", program.sounds.back());
     QVERIFY(!expected.empty());
-    QVERIFY(std::ranges::equal(program.module.soundBuffer(), expected));
+    QVERIFY(std::ranges::equal(player.soundBuffer(), expected));
     const std::string wrong = stackfall::hardening::mismatch(
         stackfall::hardening::shownImage(program.form), program.form, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());
@@ -156,8 +160,10 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
 // takes effect as soon as the flood is through.
 void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     qputenv("SDL_AUDIODRIVER", "dummy");
-    const stackfall::hardening::QuietOffscreenLimits quiet;
-    Program program(12, Program::Audio::Played);
+    const stackfall::testing::QuietOffscreenLimits quiet;
+    stackfall::SoundPlayer player(stackfall::embeddedResource);
+    Harness program(12,
+                    [&player](stackfall::Sound sound) { player.play(static_cast<int>(sound)); });
     setHard(program);
     program.clickStart();
     QWidget* focus = QApplication::focusWidget();
@@ -170,10 +176,11 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     gravity.setEnabled(false);
     stackfall::testing::FakeWindow copyWindow;
     copyWindow.record = false;
-    stackfall::testing::SeededRandom copyRandom = program.random;
+    stackfall::testing::SeededRandom copyRandom =
+        std::get<stackfall::testing::SeededRandom>(program.random);
     stackfall::Game copy(copyWindow, copyRandom);
     stackfall::GameTestAccess::state(copy) = program.game.state();
-    const auto turnSounds = program.sounds[2];
+    const auto turnSounds = program.soundCount[2];
 
     const auto post = [&](Qt::Key key, bool repeat, bool releaseRepeats) {
         QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, key, {}, {}, repeat));
@@ -212,7 +219,7 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     qInfo("%d queued key repeats and the pause after them handled in %lld ms; %lld pieces "
           "landed, sound 2 started %lld times",
           flood, static_cast<long long>(latency), static_cast<long long>(program.landings()),
-          static_cast<long long>(program.sounds[2] - turnSounds));
+          static_cast<long long>(program.soundCount[2] - turnSounds));
 
     QVERIFY2(program.game.state().paused, "the pause after the flood was not handled");
     QVERIFY2(latency < 5000, "the flood held the window up for 5 s or more");
@@ -224,14 +231,14 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     QVERIFY(real.pieceCells == expected.pieceCells);
     QCOMPARE(real.score, expected.score);
     QCOMPARE(real.nextType, expected.nextType);
-    QCOMPARE(program.sounds[2] - turnSounds, copyWindow.soundCount[2]);
+    QCOMPARE(program.soundCount[2] - turnSounds, copyWindow.soundCount[2]);
     QVERIFY(program.landings() > 0);
     std::string wrong = stackfall::hardening::mismatch(
         stackfall::hardening::shownImage(program.form), program.form, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());
 
     // Still alive: resumed, gravity moves the piece again on its own timer.
-    Program::pressKey(Qt::Key_F3);
+    Harness::pressKey(Qt::Key_F3);
     QVERIFY(!program.game.state().paused);
     const auto cells = program.game.state().pieceCells;
     const auto landings = program.landings();

@@ -6,10 +6,12 @@
 // warmed the caches up, resident memory must stay flat.
 #include "Autoplayer.h"
 #include "ControlTimer.h"
+#include "Harness.h"
 #include "PictureWindow.h"
-#include "Program.h"
 #include "Resident.h"
+#include "ResourceLookup.h"
 #include "Screen.h"
+#include "SoundPlayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -29,8 +31,8 @@ namespace {
 
 using stackfall::GameState;
 using stackfall::Window;
-using stackfall::hardening::Program;
-using stackfall::hardening::QuestionAnswerer;
+using stackfall::testing::Harness;
+using stackfall::testing::QuestionAnswerer;
 
 struct Settings {
     std::int64_t pieces = 20000;
@@ -76,7 +78,9 @@ struct Figures {
 class Soak {
 public:
     explicit Soak(const Settings& settings)
-        : settings_(settings), program_(settings.seed, Program::Audio::Played),
+        : settings_(settings), player_(stackfall::embeddedResource),
+          program_(settings.seed,
+                   [this](stackfall::Sound sound) { player_.play(static_cast<int>(sound)); }),
           rng_(settings.seed) {}
 
     // Plays until the pieces have landed; stops at the first thing wrong.
@@ -105,7 +109,8 @@ private:
     void sampleMemory();
 
     Settings settings_;
-    Program program_;
+    stackfall::SoundPlayer player_;
+    Harness program_;
     std::mt19937_64 rng_;
 
     // The player's plan for the falling piece, as keys still to press.
@@ -281,7 +286,7 @@ void Soak::noiseKey() {
 
 void Soak::key(Qt::Key k, Qt::KeyboardModifiers modifiers, bool autoRepeat) {
     ++figures.keys;
-    Program::pressKey(k, modifiers, autoRepeat);
+    Harness::pressKey(k, autoRepeat, modifiers);
     std::ostringstream name;
     name << "key " << QKeySequence(k | modifiers).toString().toStdString()
          << (autoRepeat ? " repeated" : "");
@@ -415,7 +420,7 @@ private slots:
 };
 
 void SoakTest::longPlayKeepsTheScreenRightAndMemoryFlat() {
-    const stackfall::hardening::QuietOffscreenLimits quiet;
+    const stackfall::testing::QuietOffscreenLimits quiet;
     Soak soak(settings);
     soak.run();
     const Figures& f = soak.figures;

@@ -9,19 +9,52 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <utility>
+
 namespace stackfall::testing {
 
-Harness::Harness(std::initializer_list<int> types)
-    : random(ScriptedRandom::ofTypes(types)),
-      windows(form, [this](int code) { exits.push_back(code); }),
-      ops(form, windows, [this](Sound sound) { sounds.push_back(static_cast<int>(sound)); }),
-      game(ops, random) {
-    form.attach(game);
-    game.load();
-    form.show();
-    form.activateWindow();
-    if (!QTest::qWaitForWindowActive(&form)) {
-        qWarning("the main window did not become active");
+namespace {
+
+RandomSource& sourceOf(std::variant<ScriptedRandom, SeededRandom>& random) {
+    return std::visit([](auto& r) -> RandomSource& { return r; }, random);
+}
+
+QtMessageHandler passOn = nullptr;
+
+void dropOffscreenLimits(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support")) && passOn != nullptr) {
+        passOn(type, context, text);
+    }
+}
+
+} // namespace
+
+Harness::Harness(std::initializer_list<int> types) : Harness(ScriptedRandom::ofTypes(types), {}) {
+}
+
+Harness::Harness(std::uint64_t seed, std::function<void(Sound)> alsoPlay)
+    : Harness(SeededRandom(seed), std::move(alsoPlay)) {
+}
+
+Harness::Harness(std::variant<ScriptedRandom, SeededRandom> generator,
+                 std::function<void(Sound)> alsoPlay)
+    : random(std::move(generator)), program(
+                                        sourceOf(random), [this](Sound sound) { played(sound); },
+                                        [this](int code) { exits.push_back(code); }),
+      form(program.mainWindow()), windows(program.windows()), ops(program.windowOps()),
+      game(program.game()), alsoPlay_(std::move(alsoPlay)) {
+    program.start();
+    activate();
+}
+
+void Harness::played(Sound sound) {
+    const int id = static_cast<int>(sound);
+    sounds.push_back(id);
+    if (id >= 1 && id <= 3) {
+        ++soundCount[static_cast<std::size_t>(id)];
+    }
+    if (alsoPlay_) {
+        alsoPlay_(sound);
     }
 }
 
@@ -37,10 +70,20 @@ void Harness::clickExit() {
     QTest::mouseClick(&form, Qt::LeftButton, {}, layout::ExitButton.center());
 }
 
+void Harness::activate() {
+    form.activateWindow();
+    if (!QTest::qWaitForWindowActive(&form)) {
+        qWarning("the main window did not become active");
+    }
+}
+
 void Harness::pressKey(Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget();
     if (target == nullptr) {
         target = QApplication::activeWindow();
+    }
+    if (target == nullptr) {
+        return;
     }
     QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
     QApplication::sendEvent(target, &press);
@@ -56,7 +99,8 @@ QuestionAnswerer::QuestionAnswerer(QMessageBox::StandardButton answer, int delay
     : answer_(answer), delayMs_(delayMs) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     clock_.start();
-    timer_.start(10);
+    // Without a delay the box is answered as soon as it is up.
+    timer_.start(delayMs == 0 ? 0 : 10);
 }
 
 void QuestionAnswerer::poll() {
@@ -78,7 +122,18 @@ void QuestionAnswerer::poll() {
         QTest::keyClick(box, Qt::Key_Escape);
     } else if (QAbstractButton* button = box->button(answer_)) {
         button->click();
+    } else {
+        box->reject();
     }
+}
+
+QuietOffscreenLimits::QuietOffscreenLimits() {
+    passOn = qInstallMessageHandler(dropOffscreenLimits);
+}
+
+QuietOffscreenLimits::~QuietOffscreenLimits() {
+    qInstallMessageHandler(passOn);
+    passOn = nullptr;
 }
 
 } // namespace stackfall::testing

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "Game.h"
-#include "MainWindow.h"
-#include "ProgramWindows.h"
-#include "QtWindowOps.h"
+#include "Program.h"
 #include "Randoms.h"
 
 #include <QElapsedTimer>
@@ -12,24 +9,33 @@
 #include <QString>
 #include <QTimer>
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <variant>
 #include <vector>
 
 namespace stackfall::testing {
 
-// The program as main() wires it, with a scripted generator, and with the
-// sounds and the end of the program recorded instead of carried out.
+// The program as main() builds it, with a scripted or seeded generator, and
+// with the sounds and the end of the program recorded instead of carried out.
 class Harness {
 public:
     // The first game deals these piece types in order.
     explicit Harness(std::initializer_list<int> types = {6, 3});
+    // Pieces drawn from a seeded generator; every sound is also passed to
+    // `alsoPlay`, when given.
+    Harness(std::uint64_t seed, std::function<void(Sound)> alsoPlay);
 
     // Clicks a picture button of the main window.
     void clickStart();
     void clickAbout();
     void clickExit();
+    // Gives the main window back the keyboard, as a click on it would.
+    void activate();
 
-    // Sends one key-down event to whichever widget has the focus, as a
+    // Sends one key-down and key-up to whichever widget has the focus, as a
     // keyboard would.
     static void pressKey(Qt::Key key, bool autoRepeat = false,
                          Qt::KeyboardModifiers modifiers = {});
@@ -37,13 +43,25 @@ public:
     // The main window as it stands on screen, children included.
     [[nodiscard]] QImage grab();
 
-    ScriptedRandom random;
-    MainWindow form;
-    std::vector<int> exits;  // exit codes asked for
-    std::vector<int> sounds; // sound ids played
-    ProgramWindows windows;
-    QtWindowOps ops;
-    Game game;
+    // Every landing plays sound 1 or sound 3.
+    [[nodiscard]] std::int64_t landings() const { return soundCount[1] + soundCount[3]; }
+
+    std::variant<ScriptedRandom, SeededRandom> random;
+    std::vector<int> exits;                   // exit codes asked for
+    std::vector<int> sounds;                  // sound ids played, in order
+    std::array<std::int64_t, 4> soundCount{}; // the same, counted by id 1 to 3
+    Program program;
+    MainWindow& form;
+    ProgramWindows& windows;
+    QtWindowOps& ops;
+    Game& game;
+
+private:
+    Harness(std::variant<ScriptedRandom, SeededRandom> generator,
+            std::function<void(Sound)> alsoPlay);
+    void played(Sound sound);
+
+    std::function<void(Sound)> alsoPlay_;
 };
 
 // Answers the next question box that opens while it lives, once `delayMs`
@@ -68,6 +86,17 @@ private:
     int delayMs_;
     QTimer timer_;
     QElapsedTimer clock_;
+};
+
+// The offscreen platform cannot raise a window and says so each time a
+// picture window is shown; while this lives, those lines are dropped and
+// every other message goes through.
+class QuietOffscreenLimits {
+public:
+    QuietOffscreenLimits();
+    ~QuietOffscreenLimits();
+    QuietOffscreenLimits(const QuietOffscreenLimits&) = delete;
+    QuietOffscreenLimits& operator=(const QuietOffscreenLimits&) = delete;
 };
 
 } // namespace stackfall::testing

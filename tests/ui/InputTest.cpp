@@ -132,21 +132,25 @@ void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
 // game that the first click has just started.
 void InputTest::doubleClickOnStartIsOneClick() {
     Harness h;
-    QuestionAnswerer answerer(QMessageBox::No);
-    QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
-                       stackfall::layout::StartButton.center());
-    QTest::qWait(50);
-    QVERIFY(!answerer.answered);
+    {
+        QuestionAnswerer unexpected(QMessageBox::No);
+        QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+                           stackfall::layout::StartButton.center());
+        QTest::qWait(50);
+        QVERIFY(!unexpected.answered);
+    }
     QVERIFY(!h.game.state().gameOver);
     QCOMPARE(h.game.state().pieceCells(1), 7);
     // A double-click on Exit asks once.
-    QuestionAnswerer cancel(QMessageBox::Cancel);
-    QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
-                       stackfall::layout::ExitButton.center());
-    QTRY_VERIFY(cancel.answered);
-    QuestionAnswerer none(QMessageBox::Cancel);
+    {
+        QuestionAnswerer cancel(QMessageBox::Cancel);
+        QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+                           stackfall::layout::ExitButton.center());
+        QTRY_VERIFY(cancel.answered);
+    }
+    QuestionAnswerer unexpected(QMessageBox::Cancel);
     QTest::qWait(50);
-    QVERIFY(!none.answered);
+    QVERIFY(!unexpected.answered);
     QVERIFY(!h.game.ended());
 }
 

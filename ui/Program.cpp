@@ -1,0 +1,23 @@
+#include "Program.h"
+
+#include <QScreen>
+
+#include <utility>
+
+namespace stackfall {
+
+Program::Program(RandomSource& random, QtWindowOps::PlaySound playSound, ProgramWindows::Quit quit)
+    : windows_(mainWindow_, std::move(quit)), ops_(mainWindow_, windows_, std::move(playSound)),
+      game_(ops_, random) {
+    mainWindow_.attach(game_);
+}
+
+void Program::start() {
+    game_.load();
+    if (const QScreen* screen = mainWindow_.screen()) {
+        mainWindow_.move(screen->availableGeometry().center() - mainWindow_.rect().center());
+    }
+    mainWindow_.show();
+}
+
+} // namespace stackfall

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "Game.h"
+#include "MainWindow.h"
+#include "ProgramWindows.h"
+#include "QtWindowOps.h"
+
+namespace stackfall {
+
+class RandomSource;
+
+// The whole program wired together: the main window, the picture windows
+// and the program's end, the window operations and the rules. main() builds
+// it with the real generator, sound and exit; the window tests build the same
+// with their own, so they exercise the wiring that ships.
+class Program {
+public:
+    Program(RandomSource& random, QtWindowOps::PlaySound playSound, ProgramWindows::Quit quit);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Runs the rules' load step, then shows the main window centred on its
+    // screen.
+    void start();
+
+    [[nodiscard]] MainWindow& mainWindow() { return mainWindow_; }
+    [[nodiscard]] ProgramWindows& windows() { return windows_; }
+    [[nodiscard]] QtWindowOps& windowOps() { return ops_; }
+    [[nodiscard]] Game& game() { return game_; }
+
+private:
+    MainWindow mainWindow_;
+    ProgramWindows windows_;
+    QtWindowOps ops_;
+    Game game_;
+};
+
+} // namespace stackfall
