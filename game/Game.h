@@ -10,8 +10,20 @@ namespace stackfall {
 class WindowOps;
 class RandomSource;
 
-// The game rules of the main window. The window calls the event handlers
-// below and nothing else; the rules answer only through WindowOps.
+// The game rules. Start reading here.
+//
+// Events come in from the window, one at a time, through the handlers below:
+// load() once before the window is shown; keyDown() for the five game keys;
+// gravityTick() and clockTick() from the gravity and clock timers, which the
+// rules switch on and off; levelChosen() from the level bar; and
+// startClicked(), aboutClicked() and exitClicked() from the picture buttons.
+//
+// Everything goes out through WindowOps (WindowOps.h): the fill of cells,
+// border segments and preview cells, the score, clock and level texts, the
+// pause banner, the timers, the picture windows, the two questions, the
+// program's end, the focus and the sounds. The rules draw nothing and own no
+// timer; the state they keep is GameState, the field as cells 1 to 299 (see
+// Field.h). Randomness comes from a RandomSource, so tests replay games.
 //
 // The rules are never re-entered: an event that arrives while another is
 // being handled (say from a window that lets queued events run) is refused.
