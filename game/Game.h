@@ -3,8 +3,6 @@
 #include "GameKey.h"
 #include "GameState.h"
 
-#include <cstdint>
-
 namespace stackfall {
 
 class WindowOps;

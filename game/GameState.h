@@ -8,9 +8,9 @@
 
 namespace stackfall {
 
-// Everything the main window knows about the game, under the names the game
-// has always used, indexed as it always was: cells from 1, slots from 1,
-// types from 1, levels from 1.
+// Everything the rules know about the game. Indexes count from 1 as the game
+// numbers things: cells 1 to 299, slots 1 to 4, piece types 1 to 9, levels
+// 1 to 3.
 struct GameState {
     bool paused = false;
     bool gameOver = true;
@@ -20,6 +20,8 @@ struct GameState {
     std::int64_t hours = 0;
     int minutes = 0;
     std::int16_t seconds = 0;
+    // The falling piece's cells by slot, 0 for a slot its type does not use,
+    // and the slot it turns about (0: it does not turn about a block).
     IndexedArray<int, 1, field::Slots> pieceCells{};
     int pivotSlot = 0;
     int nextType = 0;
