@@ -8,7 +8,7 @@
 namespace stackfall {
 
 void Game::setCell(int cell, Cell state) {
-    s_.cells(cell) = state;
+    state_.cells(cell) = state;
     window_.setCellFill(cell, fillOf(state));
 }
 
@@ -18,15 +18,15 @@ void Game::load() {
     }
     Busy busy(busy_);
     random_.reseedFromClock();
-    s_.paused = false;
-    s_.gameOver = true;
+    state_.paused = false;
+    state_.gameOver = true;
     for (int i = 0; i < field::BorderSegments; ++i) {
         window_.setBorderFill(i, colour::Border);
     }
     for (int cell = 1; cell <= field::CellCount; ++cell) {
         window_.setCellOutline(cell, colour::CellOutline);
     }
-    window_.setGravityPeriod(levels::level(s_.level).gravityPeriod);
+    window_.setGravityPeriod(levels::level(state_.level).gravityPeriod);
 }
 
 } // namespace stackfall

@@ -41,7 +41,7 @@ public:
     void aboutClicked();
     void exitClicked();
 
-    [[nodiscard]] const GameState& state() const { return s_; }
+    [[nodiscard]] const GameState& state() const { return state_; }
     // True once the player has confirmed Exit; every later event is ignored.
     [[nodiscard]] bool ended() const { return ended_; }
 
@@ -76,7 +76,7 @@ private:
 
     WindowOps& window_;
     RandomSource& random_;
-    GameState s_;
+    GameState state_;
     bool busy_ = false;
     bool asking_ = false;
     bool ended_ = false;

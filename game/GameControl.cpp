@@ -19,16 +19,16 @@ void Game::newGame() {
     for (int cell = 1; cell <= field::CellCount; ++cell) {
         setCell(cell, Cell::Empty);
     }
-    s_.nextType = drawType();
-    s_.score = 0;
+    state_.nextType = drawType();
+    state_.score = 0;
     showScore();
-    s_.paused = false;
+    state_.paused = false;
     window_.setPauseVisible(false);
     spawnPiece();
-    s_.gameOver = false;
-    s_.hours = 0;
-    s_.minutes = 0;
-    s_.seconds = 0;
+    state_.gameOver = false;
+    state_.hours = 0;
+    state_.minutes = 0;
+    state_.seconds = 0;
     window_.setTimerEnabled(Timer::Gravity, true);
     window_.setTimerEnabled(Timer::Clock, true);
 }
@@ -37,7 +37,7 @@ void Game::startClicked() {
     if (!accepting() || asking_) {
         return;
     }
-    if (!s_.gameOver) {
+    if (!state_.gameOver) {
         // The game goes on behind the question: ticks are handled while it is
         // open, so the rules are not marked busy here.
         asking_ = true;

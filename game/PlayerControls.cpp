@@ -9,14 +9,14 @@
 namespace stackfall {
 
 void Game::keyDown(GameKey key) {
-    if (!accepting() || s_.gameOver) {
+    if (!accepting() || state_.gameOver) {
         return;
     }
     Busy busy(busy_);
     if (key == GameKey::Pause) {
         togglePause();
     }
-    if (s_.paused) {
+    if (state_.paused) {
         return;
     }
     switch (key) {
@@ -38,12 +38,12 @@ void Game::keyDown(GameKey key) {
 }
 
 void Game::togglePause() {
-    if (!s_.paused) {
-        s_.paused = true;
+    if (!state_.paused) {
+        state_.paused = true;
         window_.setTimerEnabled(Timer::Gravity, false);
         window_.setPauseVisible(true);
     } else {
-        s_.paused = false;
+        state_.paused = false;
         window_.setPauseVisible(false);
         window_.setTimerEnabled(Timer::Gravity, true);
     }
@@ -51,14 +51,14 @@ void Game::togglePause() {
 
 void Game::moveSideways(int step) {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.pieceCells(slot);
+        const int cell = state_.pieceCells(slot);
         if (cell == 0) {
             continue;
         }
         // The wall test comes first, so cell + step is inside the field.
         const int column = field::columnOf(cell);
         if ((step > 0 && column == field::Columns) || (step < 0 && column == 1) ||
-            s_.cells(cell + step) == Cell::Settled) {
+            state_.cells(cell + step) == Cell::Settled) {
             return;
         }
     }
@@ -66,7 +66,7 @@ void Game::moveSideways(int step) {
 }
 
 void Game::turn() {
-    switch (s_.currentType) {
+    switch (state_.currentType) {
     case pieces::Line:
         turnLine();
         break;
@@ -75,7 +75,7 @@ void Game::turn() {
         window_.playSound(Sound::Turn);
         break;
     default:
-        if (s_.pivotSlot != 0) {
+        if (state_.pivotSlot != 0) {
             turnAboutPivot();
         }
         break;
@@ -83,7 +83,7 @@ void Game::turn() {
 }
 
 void Game::turnAboutPivot() {
-    const int pivot = s_.pieceCells(s_.pivotSlot);
+    const int pivot = state_.pieceCells(state_.pivotSlot);
     if (pivot == 0) {
         return;
     }
@@ -109,22 +109,22 @@ void Game::turnAboutPivot() {
         turned(k) = around(source[static_cast<std::size_t>(k - 1)]);
     }
     for (k = 1; k <= 9; ++k) {
-        if (s_.cells(around(k)) == Cell::Falling && s_.cells(turned(k)) == Cell::Settled) {
+        if (state_.cells(around(k)) == Cell::Falling && state_.cells(turned(k)) == Cell::Settled) {
             return;
         }
     }
     IndexedArray<int, 1, field::Slots> moved{};
     for (k = 1; k <= 9; ++k) {
         for (int slot = 1; slot <= field::Slots; ++slot) {
-            if (s_.pieceCells(slot) == around(k)) {
+            if (state_.pieceCells(slot) == around(k)) {
                 setCell(around(k), Cell::Empty);
                 moved(slot) = turned(k);
-                s_.pieceCells(slot) = 0; // so that no block moves twice
+                state_.pieceCells(slot) = 0; // so that no block moves twice
             }
         }
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        s_.pieceCells(slot) = moved(slot);
+        state_.pieceCells(slot) = moved(slot);
         if (moved(slot) != 0) {
             setCell(moved(slot), Cell::Falling);
         }
@@ -134,7 +134,7 @@ void Game::turnAboutPivot() {
 
 void Game::turnLine() {
     // The line keeps its blocks in ascending cell order in slots 1 to 4.
-    auto& cells = s_.pieceCells;
+    auto& cells = state_.pieceCells;
     const bool flat = std::abs(cells(1) - cells(2)) == 1 && std::abs(cells(4) - cells(3)) == 1;
     const bool upright = std::abs(cells(1) - cells(2)) == field::Columns &&
                          std::abs(cells(4) - cells(3)) == field::Columns;
@@ -159,7 +159,7 @@ void Game::turnLine() {
         }
         auto columnFree = [&](int top) {
             for (int i = 0; i < 4; ++i) {
-                if (s_.cells(top + i * field::Columns) == Cell::Settled) {
+                if (state_.cells(top + i * field::Columns) == Cell::Settled) {
                     return false;
                 }
             }
@@ -183,7 +183,7 @@ void Game::turnLine() {
         }
         const int q = cells(2);
         for (int cell = q - 2; cell <= q + 1; ++cell) {
-            if (s_.cells(cell) == Cell::Settled) {
+            if (state_.cells(cell) == Cell::Settled) {
                 return;
             }
         }

@@ -10,7 +10,7 @@
 namespace stackfall {
 
 void Game::showScore() {
-    window_.setLabelText(Label::Score, LabelText::score(s_.score).view());
+    window_.setLabelText(Label::Score, LabelText::score(state_.score).view());
 }
 
 void Game::clearFullRows() {
@@ -18,7 +18,7 @@ void Game::clearFullRows() {
     std::array<int, field::Slots> rows{};
     std::size_t rowCount = 0;
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = s_.pieceCells(slot);
+        const int cell = state_.pieceCells(slot);
         if (cell == 0) {
             continue;
         }
@@ -34,7 +34,7 @@ void Game::clearFullRows() {
         const int first = field::firstCellOfRow(rows[i]);
         bool full = true;
         for (int cell = first; cell < first + field::Columns && full; ++cell) {
-            full = s_.cells(cell) == Cell::Settled;
+            full = state_.cells(cell) == Cell::Settled;
         }
         if (full) {
             rows[fullCount++] = rows[i];
@@ -49,7 +49,7 @@ void Game::clearFullRows() {
     }
 
     for (const int row : removed) {
-        s_.score += 10;
+        state_.score += 10;
         showScore();
         const int first = field::firstCellOfRow(row);
         for (int cell = first; cell < first + field::Columns; ++cell) {
@@ -79,8 +79,8 @@ void Game::clearFullRows() {
         const int to = field::firstCellOfRow(destination);
         int unsettled = 0;
         for (int column = 0; column < field::Columns; ++column) {
-            const Cell moved = s_.cells(from + column);
-            s_.cells(to + column) = moved;
+            const Cell moved = state_.cells(from + column);
+            state_.cells(to + column) = moved;
             if (moved != Cell::Settled) {
                 ++unsettled;
             }

@@ -20,21 +20,21 @@ int Game::drawType() {
 
 void Game::spawnPiece() {
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        const int cell = pieces::entryCell(s_.nextType, slot);
-        s_.pieceCells(slot) = cell;
-        if (cell != 0 && s_.cells(cell) == Cell::Settled) {
+        const int cell = pieces::entryCell(state_.nextType, slot);
+        state_.pieceCells(slot) = cell;
+        if (cell != 0 && state_.cells(cell) == Cell::Settled) {
             endGame();
             return;
         }
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int cell = s_.pieceCells(slot); cell != 0) {
+        if (const int cell = state_.pieceCells(slot); cell != 0) {
             setCell(cell, Cell::Falling);
         }
     }
-    s_.currentType = s_.nextType;
-    s_.pivotSlot = pieces::pivotSlotOf(s_.nextType);
-    s_.nextType = drawType();
+    state_.currentType = state_.nextType;
+    state_.pivotSlot = pieces::pivotSlotOf(state_.nextType);
+    state_.nextType = drawType();
     showPreview();
 }
 
@@ -43,7 +43,7 @@ void Game::showPreview() {
         window_.setPreviewFill(cell, colour::PreviewUnlit);
     }
     for (int slot = 1; slot <= field::Slots; ++slot) {
-        if (const int entry = pieces::entryCell(s_.nextType, slot); entry != 0) {
+        if (const int entry = pieces::entryCell(state_.nextType, slot); entry != 0) {
             window_.setPreviewFill(pieces::previewCellOf(entry), colour::PreviewLit);
         }
     }
@@ -52,7 +52,7 @@ void Game::showPreview() {
 void Game::endGame() {
     window_.setTimerEnabled(Timer::Gravity, false);
     window_.setTimerEnabled(Timer::Clock, false);
-    s_.gameOver = true;
+    state_.gameOver = true;
     window_.showWindow(Window::GameOver);
 }
 

@@ -36,7 +36,7 @@ void GameTestAccess::setBoard(Game& game, std::string_view picture) {
 }
 
 void GameTestAccess::placePiece(Game& game, int type, std::array<int, 4> cells) {
-    auto& s = game.s_;
+    auto& s = game.state_;
     s.currentType = type;
     s.pivotSlot = pieces::pivotSlotOf(type);
     for (int slot = 1; slot <= field::Slots; ++slot) {

@@ -11,7 +11,7 @@ namespace stackfall {
 // Lets the tests set up a board and call the rules' private steps directly.
 class GameTestAccess {
 public:
-    static GameState& state(Game& game) { return game.s_; }
+    static GameState& state(Game& game) { return game.state_; }
 
     // Sets the whole field from a picture of 23 rows of 13 characters ('.'
     // empty, '#' settled, 'o' falling; blanks and newlines are skipped),
