@@ -14,9 +14,10 @@ game=${1:-$root/build/ui/stackfall}
 runs=${RUNS:-3}
 play_seconds=${PLAY_SECONDS:-60}
 [[ -x $game ]] || { echo "measure: no executable at $game (build first)" >&2; exit 1; }
-for tool in Xvfb xdotool xev stdbuf; do
-  command -v "$tool" >/dev/null || { echo "measure: $tool is missing (scripts/setup.sh)" >&2; exit 1; }
-done
+source "$root/scripts/need.sh"
+need xvfb Xvfb
+need xdotool xdotool
+need x11-utils xev
 
 work=$(mktemp -d)
 xvfb_pid=
