@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Stackfall needs, in one of two sets:
-#   play  what building and playing need: compiler, CMake, Qt 6 and SDL2
-#         development packages, the font the window uses (scripts/run.sh)
-#   test  play, and the tools every test, benchmark, generator and package
-#         check calls (scripts/test.sh)
-# Usage: scripts/setup.sh play|test
+# Installs the Debian 12 packages Stackfall needs, in one of three sets:
+#   play     what building and playing need: compiler, CMake, Qt 6 and SDL2
+#            development packages, the font the window uses (scripts/run.sh)
+#   package  play, and what cpack needs to make the Debian package
+#   test     package, and the tools every test, benchmark and generator
+#            calls (scripts/test.sh)
+# Usage: scripts/setup.sh play|package|test
 # Idempotent: when every package of the set is present it installs nothing and
 # returns at once. As root it runs apt-get itself; otherwise through sudo, and
 # without sudo it prints the command to run as root and fails.
@@ -18,26 +19,30 @@ play=(
   fonts-dejavu-core
 )
 
+# cpack reads the executable's type with file and the libraries it needs
+# with dpkg-shlibdeps.
+package=("${play[@]}" file dpkg-dev)
+
 test=(
-  "${play[@]}"
+  "${package[@]}"
   # unit tests and benchmarks; Xlib for the window-closing helper
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   # fuzzing (libFuzzer ships with clang), leak checks, formatting
   clang libclang-rt-dev valgrind clang-format
   # the real game on a virtual display: driving it, its pictures, xev
   xvfb xdotool imagemagick x11-utils
-  # making and checking the Debian package (cpack calls file and
-  # dpkg-shlibdeps)
-  file dpkg-dev desktop-file-utils appstream lintian
+  # checking the Debian package
+  desktop-file-utils appstream lintian
   # the sound and seed generators
   sox python3
 )
 
 case ${1:-} in
 play) packages=("${play[@]}") ;;
+package) packages=("${package[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-  echo "usage: ${0##*/} play|test" >&2
+  echo "usage: ${0##*/} play|package|test" >&2
   exit 2
   ;;
 esac
