@@ -5,7 +5,7 @@
 #   package  play, and what cpack needs to make the Debian package
 #   test     package, and the tools every test, benchmark and generator
 #            calls (scripts/test.sh)
-# Usage: scripts/setup.sh play|package|test
+# Usage: scripts/setup.sh [play|package|test]   (test when none is named)
 # Idempotent: when every package of the set is present it installs nothing and
 # returns at once. As root it runs apt-get itself; otherwise through sudo, and
 # without sudo it prints the command to run as root and fails.
@@ -37,16 +37,16 @@ test=(
   sox python3
 )
 
-case ${1:-} in
+set_name=${1:-test}
+case $set_name in
 play) packages=("${play[@]}") ;;
 package) packages=("${package[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-  echo "usage: ${0##*/} play|package|test" >&2
+  echo "usage: ${0##*/} [play|package|test]" >&2
   exit 2
   ;;
 esac
-set_name=$1
 
 missing=()
 for p in "${packages[@]}"; do
@@ -55,7 +55,7 @@ for p in "${packages[@]}"; do
 done
 
 if ((${#missing[@]} == 0)); then
-  echo "setup: the $set_name set is installed (${#packages[@]} packages)"
+  echo "setup: the $set_name set is already installed"
   exit 0
 fi
 
