@@ -66,7 +66,7 @@ if [[ $(id -u) -ne 0 ]]; then
   if ! command -v sudo >/dev/null; then
     echo "setup: ${#missing[@]} packages of the $set_name set are missing, and installing them needs root." >&2
     echo "setup: there is no sudo here; as root (su -), run:" >&2
-    echo "  apt-get update && ${install[*]}" >&2
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
     exit 1
   fi
   as_root=(sudo "${as_root[@]}")
