@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Stackfall in Release and starts the game.
+# Installs what is missing (the play set of scripts/setup.sh: no test tools),
+# builds Stackfall in Release and starts the game.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/stage.sh"
 
-bash "$root/scripts/setup.sh"
+stage "setup (play set)" bash "$root/scripts/setup.sh" play
 # A build of its own, without the tests and benchmarks, so that it is quick
 # and leaves the test build alone.
-bash "$root/scripts/build.sh" "$root/build-run" -DSTACKFALL_BUILD_TESTS=OFF -DSTACKFALL_BUILD_BENCH=OFF
+stage "build" bash "$root/scripts/build.sh" "$root/build-run" -DSTACKFALL_BUILD_TESTS=OFF \
+  -DSTACKFALL_BUILD_BENCH=OFF
+echo "== starting $root/build-run/ui/stackfall"
 exec "$root/build-run/ui/stackfall"

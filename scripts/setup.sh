@@ -1,21 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Stackfall
-# need. Idempotent: when everything is present it installs nothing and returns
-# at once.
+# Installs the Debian 12 packages Stackfall needs, in one of three sets:
+#   play     what building and playing need: compiler, CMake, Qt 6 and SDL2
+#            development packages, the font the window uses (scripts/run.sh)
+#   package  play, and what cpack needs to make the Debian package
+#   test     package, and the tools every test, benchmark and generator
+#            calls (scripts/test.sh)
+# Usage: scripts/setup.sh [play|package|test]   (test when none is named)
+# Idempotent: when every package of the set is present it installs nothing and
+# returns at once. As root it runs apt-get itself; otherwise through sudo, and
+# without sudo it prints the command to run as root and fails.
 set -euo pipefail
 
-packages=(
-  # build
-  g++ make cmake pkg-config qt6-base-dev libsdl2-dev libx11-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # fuzzing (libFuzzer ships with clang) and leak checks
-  clang libclang-rt-dev valgrind clang-format
-  # end-to-end tests under X
-  xvfb xauth xdotool imagemagick x11-utils
-  # the sound tool and the packaging checks
-  sox dpkg-dev desktop-file-utils appstream fonts-dejavu-core
+play=(
+  g++ make cmake pkg-config
+  qt6-base-dev libsdl2-dev
+  # The window's captions are drawn in DejaVu Sans on a machine with no
+  # other fonts.
+  fonts-dejavu-core
 )
+
+# cpack reads the executable's type with file and the libraries it needs
+# with dpkg-shlibdeps.
+package=("${play[@]}" file dpkg-dev)
+
+test=(
+  "${package[@]}"
+  # unit tests and benchmarks; Xlib for the window-closing helper
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
+  # fuzzing (libFuzzer ships with clang), leak checks, formatting
+  clang libclang-rt-dev valgrind clang-format
+  # the real game on a virtual display: driving it, its pictures, xev
+  xvfb xdotool imagemagick x11-utils
+  # checking the Debian package
+  desktop-file-utils appstream lintian
+  # the sound and seed generators
+  sox python3
+)
+
+set_name=${1:-test}
+case $set_name in
+play) packages=("${play[@]}") ;;
+package) packages=("${package[@]}") ;;
+test) packages=("${test[@]}") ;;
+*)
+  echo "usage: ${0##*/} [play|package|test]" >&2
+  exit 2
+  ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -24,15 +55,25 @@ for p in "${packages[@]}"; do
 done
 
 if ((${#missing[@]} == 0)); then
+  echo "setup: the $set_name set is already installed"
   exit 0
 fi
 
-echo "setup: installing ${missing[*]}" >&2
-sudo=()
+install=(apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}")
+# sudo would drop an exported variable: hand it over with env.
+as_root=(env DEBIAN_FRONTEND=noninteractive)
 if [[ $(id -u) -ne 0 ]]; then
-  sudo=(sudo)
+  if ! command -v sudo >/dev/null; then
+    echo "setup: ${#missing[@]} packages of the $set_name set are missing, and installing them needs root." >&2
+    echo "setup: there is no sudo here; as root (su -), run:" >&2
+    echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo "${as_root[@]}")
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -o DPkg::Lock::Timeout=600 >/dev/null
-"${sudo[@]}" apt-get install -y --no-install-recommends \
-  -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
+
+echo "setup: installing the $set_name set: ${missing[*]}"
+echo "setup: apt adds what these depend on; a fresh machine takes a few minutes"
+"${as_root[@]}" apt-get update -o DPkg::Lock::Timeout=600
+"${as_root[@]}" "${install[@]}"
+echo "setup: the $set_name set is installed"

@@ -1,14 +1,22 @@
 # What `cmake --install` (and so the package) puts on the machine. On Windows
 # and macOS that is the executable or the bundle, which carry their icon
 # themselves; on other desktops it is the executable with its menu entry, its
-# icons at the usual sizes and the description software centres show.
+# icons at the usual sizes, the description software centres show, its
+# manual page, and the copyright and changelog every Debian package carries.
 include(GNUInstallDirs)
 
+# Debian keeps games in /usr/games, beside /usr/bin on a player's PATH.
+if(UNIX AND NOT APPLE)
+  set(STACKFALL_INSTALL_GAMESDIR games)
+else()
+  set(STACKFALL_INSTALL_GAMESDIR ${CMAKE_INSTALL_BINDIR})
+endif()
 install(TARGETS stackfall
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        RUNTIME DESTINATION ${STACKFALL_INSTALL_GAMESDIR}
         BUNDLE DESTINATION .)
 
 if(UNIX AND NOT APPLE)
+  set(packaging ${PROJECT_SOURCE_DIR}/packaging)
   set(pictures ${PROJECT_SOURCE_DIR}/assets/pictures)
   set(hicolor ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
@@ -24,8 +32,24 @@ if(UNIX AND NOT APPLE)
     install(FILES ${icon} DESTINATION ${hicolor}/${size}x${size}/apps RENAME stackfall.png)
   endforeach()
   install(FILES ${pictures}/icon.svg DESTINATION ${hicolor}/scalable/apps RENAME stackfall.svg)
-  install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.example.stackfall.metainfo.xml
+  install(FILES ${packaging}/org.example.stackfall.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The manual page and the changelog go compressed, and without the name
+  # and time gzip would store, so that every build gives the same bytes.
+  set(compressed)
+  foreach(file stackfall.6 changelog)
+    set(gz ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz)
+    add_custom_command(OUTPUT ${gz}
+                       COMMAND gzip -9n -c ${packaging}/${file} > ${gz}
+                       DEPENDS ${packaging}/${file}
+                       VERBATIM)
+    list(APPEND compressed ${gz})
+  endforeach()
+  add_custom_target(stackfall_papers ALL DEPENDS ${compressed})
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/stackfall.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+  install(FILES ${packaging}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/stackfall)
 endif()
 
 include(${PROJECT_SOURCE_DIR}/packaging/Package.cmake)

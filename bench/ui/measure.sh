@@ -27,9 +27,11 @@ build=${BUILD_DIR:-$root/build}
 runs=${RUNS:-5}
 play_seconds=${PLAY_SECONDS:-60}
 ((runs >= 1 && play_seconds >= 10)) || { echo "measure: RUNS >= 1 and PLAY_SECONDS >= 10" >&2; exit 1; }
-for tool in Xvfb xdotool xev stdbuf timeout python3 cmake; do
-  command -v "$tool" >/dev/null || { echo "measure: $tool is missing (scripts/setup.sh)" >&2; exit 1; }
-done
+source "$root/scripts/need.sh"
+need xvfb Xvfb
+need xdotool xdotool
+need x11-utils xev
+need python3 python3
 
 targets=(ui_floor_window)
 [[ $# -ge 1 ]] || targets+=(stackfall)

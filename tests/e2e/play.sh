@@ -7,12 +7,10 @@ set -euo pipefail
 game=$1
 root=$2
 
-for tool in Xvfb xdotool convert import; do
-  if ! command -v "$tool" >/dev/null; then
-    bash "$root/scripts/setup.sh"
-    break
-  fi
-done
+source "$root/scripts/need.sh"
+need xvfb Xvfb
+need xdotool xdotool
+need imagemagick import convert
 
 work=$(mktemp -d)
 xvfb_pid=

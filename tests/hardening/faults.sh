@@ -12,9 +12,10 @@ game=("$2")
 send_close=$3
 root=$4
 
-for tool in Xvfb xdotool import convert; do
-  command -v "$tool" >/dev/null || bash "$root/scripts/setup.sh"
-done
+source "$root/scripts/need.sh"
+need xvfb Xvfb
+need xdotool xdotool
+need imagemagick import convert
 
 work=$(mktemp -d)
 source "$(dirname "$0")/x_session.sh"

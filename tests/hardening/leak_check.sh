@@ -14,9 +14,10 @@ exe=$2
 root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 
-for tool in Xvfb xdotool valgrind; do
-  command -v "$tool" >/dev/null || bash "$root/scripts/setup.sh"
-done
+source "$root/scripts/need.sh"
+need xvfb Xvfb
+need xdotool xdotool
+[[ $mode != valgrind ]] || need valgrind valgrind
 
 work=$(mktemp -d)
 source "$here/x_session.sh"

@@ -6,6 +6,11 @@ set -euo pipefail
 cpack=$1
 build=$2
 out=$3
+# cpack reads the executable's type with file and its libraries with
+# dpkg-shlibdeps.
+source "$(dirname "$0")/../../scripts/need.sh"
+need file file
+need dpkg-dev dpkg-shlibdeps
 
 rm -rf "$out"
 mkdir -p "$out"

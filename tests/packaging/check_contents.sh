@@ -45,7 +45,7 @@ fi
 
 # The executable finds its libraries where the system keeps them, not in
 # the build tree.
-program=$root/usr/bin/stackfall
+program=$root/usr/games/stackfall
 if readelf -d "$program" | grep -Eq 'R(UN)?PATH'; then
   fail "the executable carries a library path: $(readelf -d "$program" | grep -E 'R(UN)?PATH')"
 fi
@@ -69,7 +69,12 @@ entry=$root/usr/share/applications/stackfall.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 [[ -f $root/usr/share/icons/hicolor/48x48/apps/$icon.png ]] || fail "the menu entry's icon '$icon' is not installed"
 command=$(sed -n 's/^Exec=//p' "$entry")
-[[ -x $root/usr/bin/$command ]] || fail "the menu entry's command '$command' is not in /usr/bin"
+[[ -x $root/usr/games/$command ]] || fail "the menu entry's command '$command' is not in /usr/games"
+
+# The changelog's latest entry is this version: a new version needs an entry.
+latest=$(gzip -dc "$root/usr/share/doc/stackfall/changelog.gz" | head -n1)
+[[ $latest == "stackfall ($version) "* ]] ||
+  fail "the changelog's latest entry is not for $version: $latest (packaging/changelog)"
 
 if ((failures > 0)); then
   echo "$failures failures in $deb"

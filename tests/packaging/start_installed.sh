@@ -7,9 +7,9 @@ set -euo pipefail
 root=$1
 entry=$root/usr/share/applications/stackfall.desktop
 command=$(sed -n 's/^Exec=//p' "$entry")
-program=$root/usr/bin/$command
+program=$root/usr/games/$command
 if [[ ! -x $program ]]; then
-  echo "the menu entry runs '$command', which the package does not install in /usr/bin"
+  echo "the menu entry runs '$command', which the package does not install in /usr/games"
   exit 1
 fi
 
