@@ -24,4 +24,26 @@ QFont fitted(QFont font, const QString& caption, int designWidth) {
     return font;
 }
 
+QFont shrunkToWidth(QFont font, const QString& text, int width) {
+    const int designed = QFontMetrics(font).horizontalAdvance(text);
+    if (designed <= width || font.pixelSize() <= 1) {
+        return font;
+    }
+    const auto fits = [&text, width](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(text) <= width;
+    };
+    // Advances grow about in proportion to the size; hinting can move the
+    // guess by a pixel or so either way.
+    QFont bigger = font;
+    font.setPixelSize(std::max(1, font.pixelSize() * width / designed));
+    while (font.pixelSize() > 1 && !fits(font)) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    for (bigger.setPixelSize(font.pixelSize() + 1); fits(bigger);
+         bigger.setPixelSize(bigger.pixelSize() + 1)) {
+        font = bigger;
+    }
+    return font;
+}
+
 } // namespace stackfall
