@@ -66,6 +66,12 @@ void CaptionBox::setText(const QString& text) {
 void CaptionBox::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
+        // The style draws the border's lines one device pixel wide, which on
+        // a high-density screen leaves pixels between them that nothing
+        // paints. They show the shadow of the sunken border.
+        if (frameWidth() > 0) {
+            painter.fillRect(rect(), palette().color(QPalette::Shadow));
+        }
         painter.fillRect(contentsRect(), background_);
         const QRect label = labelRect();
         if (label.intersects(event->rect())) {
