@@ -115,7 +115,7 @@ void MainWindow::setPauseVisible(bool visible) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    surface_.paint(painter, event->rect());
+    surface_.paint(painter, event->region());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

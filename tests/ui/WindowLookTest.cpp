@@ -181,6 +181,14 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     QTRY_VERIFY(!recorder.painted.isEmpty());
     QCOMPARE(recorder.painted, QRegion(layout::cellRect(150)) + layout::previewRect(3));
     QCOMPARE(h.grab().pixelColor(layout::cellRect(150).center()), Blue);
+
+    // A colour set again changes nothing, so nothing is repainted.
+    recorder.painted = QRegion();
+    h.ops.setCellFill(150, 0x0000ff);
+    h.ops.setPreviewFill(3, 0xc0c0c0);
+    h.ops.setBorderFill(0, 0xc0c0c0);
+    QCoreApplication::processEvents();
+    QVERIFY(recorder.painted.isEmpty());
 }
 
 void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
