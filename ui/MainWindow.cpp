@@ -6,11 +6,11 @@
 #include "Game.h"
 #include "KeyForwarder.h"
 #include "Layout.h"
+#include "ProgramIcon.h"
 #include "VirtualKey.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -19,18 +19,6 @@
 #include <QScrollBar>
 
 namespace stackfall {
-
-namespace {
-
-QIcon programIcon() {
-    QIcon icon;
-    for (const char* name : {"icon-16", "icon", "icon-48", "icon-64", "icon-128", "icon-256"}) {
-        icon.addFile(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
-    }
-    return icon;
-}
-
-} // namespace
 
 MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
