@@ -1,17 +1,48 @@
 #include "CaptionBox.h"
 
+#include "Fonts.h"
+
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <cmath>
 #include <utility>
 
 namespace stackfall {
+
+namespace {
+
+// A smaller caption keeps clear of the label's outermost columns, where the
+// last glyph's edge would otherwise be cut by a pixel.
+constexpr int ShrunkMargin = 1;
+
+// The height of the middle of the digits below the top of the line.
+qreal digitMiddle(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    return metrics.ascent() - metrics.capHeight() / 2;
+}
+
+} // namespace
 
 CaptionBox::CaptionBox(QWidget* parent, QColor background, Caption caption)
     : QFrame(parent), background_(background), caption_(std::move(caption)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    fitCaption();
+}
+
+void CaptionBox::fitCaption() {
+    shownFont_ = caption_.font;
+    shownDrop_ = 0;
+    if (caption_.sizedToText ||
+        QFontMetrics(caption_.font).horizontalAdvance(caption_.text) <= caption_.rect.width()) {
+        return;
+    }
+    shownFont_ =
+        shrunkToWidth(caption_.font, caption_.text, caption_.rect.width() - 2 * ShrunkMargin);
+    shownDrop_ =
+        static_cast<int>(std::lround(digitMiddle(caption_.font) - digitMiddle(shownFont_)));
 }
 
 QRect CaptionBox::labelRect() const {
@@ -28,20 +59,27 @@ void CaptionBox::setText(const QString& text) {
     }
     const QRect before = labelRect();
     caption_.text = text;
+    fitCaption();
     update(before.united(labelRect()));
 }
 
 void CaptionBox::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(this);
+        // The style draws the border's lines one device pixel wide, which on
+        // a high-density screen leaves pixels between them that nothing
+        // paints. They show the shadow of the sunken border.
+        if (frameWidth() > 0) {
+            painter.fillRect(rect(), palette().color(QPalette::Shadow));
+        }
         painter.fillRect(contentsRect(), background_);
         const QRect label = labelRect();
         if (label.intersects(event->rect())) {
             painter.setClipRect(contentsRect().intersected(label));
-            painter.setFont(caption_.font);
+            painter.setFont(shownFont_);
             painter.setPen(caption_.colour);
-            painter.drawText(label, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                             caption_.text);
+            painter.drawText(label.translated(0, shownDrop_),
+                             Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, caption_.text);
         }
     }
     QFrame::paintEvent(event); // the border, over the background

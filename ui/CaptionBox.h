@@ -19,7 +19,8 @@ public:
         QColor colour;
         // Inside the box's border. A label sized to its text keeps the top
         // left corner and takes the size of each new caption; otherwise the
-        // caption is centred in this rectangle and clipped to it.
+        // caption is centred in this rectangle, and one too wide for it is
+        // drawn smaller, keeping its middle at the height of the designed one.
         QRect rect;
         bool sizedToText = false;
     };
@@ -35,9 +36,13 @@ protected:
 private:
     // The label's rectangle in the box's own coordinates.
     [[nodiscard]] QRect labelRect() const;
+    // Picks the size the caption is drawn at.
+    void fitCaption();
 
     QColor background_;
     Caption caption_;
+    QFont shownFont_;
+    int shownDrop_ = 0; // how far a smaller caption is moved down
 };
 
 } // namespace stackfall

@@ -8,6 +8,13 @@
 
 namespace stackfall {
 
+namespace {
+
+// The level name's size: the window draws the bold face at it anyway.
+constexpr int MeasuringPixelSize = 16;
+
+} // namespace
+
 QFont designFont(double points, bool bold) {
     QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
@@ -17,9 +24,39 @@ QFont designFont(double points, bool bold) {
 }
 
 QFont fitted(QFont font, const QString& caption, int designWidth) {
-    const int width = QFontMetrics(font).horizontalAdvance(caption);
+    // Measured at its own size, each caption would load a font engine of its
+    // own that nothing draws with. The advances of a scalable face grow in
+    // proportion to the size, so every caption of a face is measured at one
+    // size and scaled.
+    QFont measured = font;
+    measured.setPixelSize(MeasuringPixelSize);
+    const qreal advance = QFontMetricsF(measured).horizontalAdvance(caption);
+    const int width =
+        static_cast<int>(std::lround(advance * font.pixelSize() / MeasuringPixelSize));
     if (width > designWidth && width > 0) {
         font.setStretch(std::max(50, designWidth * 100 / width));
+    }
+    return font;
+}
+
+QFont shrunkToWidth(QFont font, const QString& text, int width) {
+    const int designed = QFontMetrics(font).horizontalAdvance(text);
+    if (designed <= width || font.pixelSize() <= 1) {
+        return font;
+    }
+    const auto fits = [&text, width](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(text) <= width;
+    };
+    // Advances grow about in proportion to the size; hinting can move the
+    // guess by a pixel or so either way.
+    QFont bigger = font;
+    font.setPixelSize(std::max(1, font.pixelSize() * width / designed));
+    while (font.pixelSize() > 1 && !fits(font)) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    for (bigger.setPixelSize(font.pixelSize() + 1); fits(bigger);
+         bigger.setPixelSize(bigger.pixelSize() + 1)) {
+        font = bigger;
     }
     return font;
 }

@@ -15,4 +15,9 @@ namespace stackfall {
 // `designWidth` its label had, so the side panel keeps its arrangement.
 [[nodiscard]] QFont fitted(QFont font, const QString& caption, int designWidth);
 
+// A caption that outgrows its label, as the score does past three digits,
+// is drawn smaller rather than cut: `font` at the largest pixel size at which
+// `text` is no wider than `width`. `font` itself when the text fits in it.
+[[nodiscard]] QFont shrunkToWidth(QFont font, const QString& text, int width);
+
 } // namespace stackfall

@@ -6,10 +6,10 @@
 #include "Game.h"
 #include "Layout.h"
 #include "Palette.h"
+#include "ProgramIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -22,14 +22,6 @@
 namespace stackfall {
 
 namespace {
-
-QIcon programIcon() {
-    QIcon icon;
-    for (const char* name : {"icon-16", "icon", "icon-48", "icon-64", "icon-128", "icon-256"}) {
-        icon.addFile(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
-    }
-    return icon;
-}
 
 // The one place where a key press becomes a game key.
 std::optional<GameKey> gameKeyOf(int qtKey) {
@@ -138,7 +130,7 @@ void MainWindow::setPauseVisible(bool visible) {
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    surface_.paint(painter, event->rect());
+    surface_.paint(painter, event->region());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

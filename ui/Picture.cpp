@@ -1,5 +1,6 @@
 #include "Picture.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPoint>
 
@@ -7,26 +8,36 @@ namespace stackfall {
 
 namespace {
 
-QString resourcePath(const QString& name, const char* suffix) {
-    return QStringLiteral(":/pictures/%1%2.png").arg(name, QLatin1String(suffix));
+QPixmap load(const QString& name, const char* suffix, qreal ratio) {
+    QPixmap pixmap = embeddedPng(name + QLatin1String(suffix));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 } // namespace
 
-Picture::Picture(const QString& name) : name_(name), normal_(resourcePath(name, "")) {
+QPixmap embeddedPng(const QString& name) {
+    QImageReader reader(QStringLiteral(":/pictures/%1.png").arg(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+Picture::Picture(const QString& name) : name_(name) {
 }
 
 const QPixmap& Picture::forRatio(qreal ratio) const {
-    if (ratio <= 1.0) {
-        return normal_;
-    }
-    if (!sharpLoaded_) {
-        sharpLoaded_ = true;
-        if (sharp_.load(resourcePath(name_, "@2x"))) {
-            sharp_.setDevicePixelRatio(2.0);
+    if (ratio > 1.0) {
+        if (!sharp_) {
+            sharp_ = load(name_, "@2x", 2.0);
+        }
+        if (!sharp_->isNull()) {
+            return *sharp_;
         }
     }
-    return sharp_.isNull() ? normal_ : sharp_;
+    if (!normal_) {
+        normal_ = load(name_, "", 1.0);
+    }
+    return *normal_;
 }
 
 void Picture::draw(QPainter& painter, QPoint topLeft) const {

@@ -3,14 +3,22 @@
 #include <QPixmap>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 class QPoint;
 
 namespace stackfall {
 
+// Decodes the embedded PNG picture `name` (":/pictures/<name>.png") with
+// the reader built into Qt, without asking every image format plugin first
+// whether it knows the format: that would load them all on the first picture.
+[[nodiscard]] QPixmap embeddedPng(const QString& name);
+
 // One of the embedded pictures, drawn at its own size in logical pixels.
-// Where a double-resolution copy exists it is used on high-density screens;
-// it is read only when first needed. A missing picture draws nothing.
+// Where a double-resolution copy exists it is used on high-density screens.
+// Each copy is decoded only when first drawn, so a picture that is never
+// shown costs nothing. A missing picture draws nothing.
 class Picture {
 public:
     explicit Picture(const QString& name);
@@ -21,9 +29,8 @@ private:
     [[nodiscard]] const QPixmap& forRatio(qreal ratio) const;
 
     QString name_;
-    QPixmap normal_;
-    mutable QPixmap sharp_;
-    mutable bool sharpLoaded_ = false;
+    mutable std::optional<QPixmap> normal_;
+    mutable std::optional<QPixmap> sharp_;
 };
 
 } // namespace stackfall

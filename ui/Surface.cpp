@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 namespace stackfall {
 
@@ -20,20 +21,14 @@ const QString LevelCaptionText = QStringLiteral("Level");
 // ring of pixels, a 3-px one reaches one pixel outside and one inside.
 void drawShape(QPainter& painter, const QRect& r, const QColor& fill, const QColor& outline,
                int outlineWidth = 1) {
-    painter.fillRect(r, fill);
     const int out = outlineWidth / 2;
     const int in = (outlineWidth - 1) / 2;
-    const int left = r.left() - out;
-    const int top = r.top() - out;
-    const int right = r.right() + out;
-    const int bottom = r.bottom() + out;
-    const int width = right - left + 1;
-    const int height = bottom - top + 1;
     const int thick = out + in + 1;
-    painter.fillRect(left, top, width, thick, outline);
-    painter.fillRect(left, bottom - thick + 1, width, thick, outline);
-    painter.fillRect(left, top, thick, height, outline);
-    painter.fillRect(right - thick + 1, top, thick, height, outline);
+    // The outline's colour under the whole shape and the fill inside its
+    // ring: two fills, where a fill and four edges would paint the same.
+    const QRect outer = r.adjusted(-out, -out, out, out);
+    painter.fillRect(outer, outline);
+    painter.fillRect(outer.adjusted(thick, thick, -thick, -thick), fill);
 }
 
 QRect shapeBounds(const QRect& r, int outlineWidth) {
@@ -79,36 +74,42 @@ Surface::Surface()
     preview_.fill({palette::White, palette::Black});
 }
 
+QRect Surface::change(QColor& to, QColor colour, const QRect& r) {
+    if (to == colour) {
+        return {};
+    }
+    to = colour;
+    return r;
+}
+
 QRect Surface::setCellFill(int cell, QColor colour) {
     if (cell < 1 || cell > field::CellCount) {
         return {};
     }
-    cells_[static_cast<std::size_t>(cell - 1)].fill = colour;
-    return layout::cellRect(cell);
+    return change(cells_[static_cast<std::size_t>(cell - 1)].fill, colour, layout::cellRect(cell));
 }
 
 QRect Surface::setCellOutline(int cell, QColor colour) {
     if (cell < 1 || cell > field::CellCount) {
         return {};
     }
-    cells_[static_cast<std::size_t>(cell - 1)].outline = colour;
-    return layout::cellRect(cell);
+    return change(cells_[static_cast<std::size_t>(cell - 1)].outline, colour,
+                  layout::cellRect(cell));
 }
 
 QRect Surface::setBorderFill(int segment, QColor colour) {
     if (segment < 0 || segment >= field::BorderSegments) {
         return {};
     }
-    ring_[static_cast<std::size_t>(segment)].fill = colour;
-    return layout::ringRect(segment);
+    return change(ring_[static_cast<std::size_t>(segment)].fill, colour, layout::ringRect(segment));
 }
 
 QRect Surface::setPreviewFill(int cell, QColor colour) {
     if (cell < 1 || cell > field::PreviewCells) {
         return {};
     }
-    preview_[static_cast<std::size_t>(cell - 1)].fill = colour;
-    return layout::previewRect(cell);
+    return change(preview_[static_cast<std::size_t>(cell - 1)].fill, colour,
+                  layout::previewRect(cell));
 }
 
 QRect Surface::setLevelText(const QString& text) {
@@ -127,20 +128,20 @@ QRect Surface::setPauseVisible(bool visible) {
     return layout::PauseBanner;
 }
 
-void Surface::paint(QPainter& painter, const QRect& dirty) const {
-    painter.fillRect(dirty, palette::WindowGrey);
+void Surface::paint(QPainter& painter, const QRegion& dirty) const {
+    painter.fillRect(dirty.boundingRect(), palette::WindowGrey);
     const auto square = [&](const QRect& r, const Square& s) {
-        if (r.intersects(dirty)) {
+        if (dirty.intersects(r)) {
             drawShape(painter, r, s.fill, s.outline);
         }
     };
     const auto picture = [&](const Picture& p, const QRect& r) {
-        if (r.intersects(dirty)) {
+        if (dirty.intersects(r)) {
             p.draw(painter, r.topLeft());
         }
     };
 
-    if (shapeBounds(layout::FieldShadow, 1).intersects(dirty)) {
+    if (dirty.intersects(shapeBounds(layout::FieldShadow, 1))) {
         drawShape(painter, layout::FieldShadow, palette::DarkGrey, palette::Black);
     }
     square(layout::ringRect(0), ring_[0]);
@@ -159,38 +160,38 @@ void Surface::paint(QPainter& painter, const QRect& dirty) const {
         picture(pause_, layout::PauseBanner);
     }
 
-    if (shapeBounds(layout::ScoreFrame, 3).intersects(dirty)) {
+    if (dirty.intersects(shapeBounds(layout::ScoreFrame, 3))) {
         drawShape(painter, layout::ScoreFrame, palette::MidGrey, palette::Black, 3);
     }
-    if (scoreCaption_.intersects(dirty)) {
+    if (dirty.intersects(scoreCaption_)) {
         drawLabel(painter, scoreCaption_, scoreCaptionFont_, palette::Navy, ScoreCaptionText);
     }
-    if (layout::PreviewFrame.intersects(dirty)) {
+    if (dirty.intersects(layout::PreviewFrame)) {
         drawShape(painter, layout::PreviewFrame, palette::Navy, palette::Black);
     }
     for (int i = 1; i <= 9; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
-    if (nextCaption_.intersects(dirty)) {
+    if (dirty.intersects(nextCaption_)) {
         drawLabel(painter, nextCaption_, nextCaptionFont_, palette::Navy, NextCaptionText);
     }
     for (int i = 10; i <= field::PreviewCells; ++i) {
         square(layout::previewRect(i), preview_[static_cast<std::size_t>(i - 1)]);
     }
-    if (shapeBounds(layout::LevelFrame, 2).intersects(dirty)) {
+    if (dirty.intersects(shapeBounds(layout::LevelFrame, 2))) {
         drawShape(painter, layout::LevelFrame, palette::White, palette::Black, 2);
     }
-    if (layout::LevelText.intersects(dirty)) {
+    if (dirty.intersects(layout::LevelText)) {
         painter.save();
         painter.setClipRect(layout::LevelText, Qt::IntersectClip);
         drawLabel(painter, layout::LevelText, levelFont_, palette::Navy, levelText_,
                   Qt::AlignHCenter);
         painter.restore();
     }
-    if (levelCaption_.intersects(dirty)) {
+    if (dirty.intersects(levelCaption_)) {
         drawLabel(painter, levelCaption_, levelCaptionFont_, palette::Navy, LevelCaptionText);
     }
-    if (pauseHint_.intersects(dirty)) {
+    if (dirty.intersects(pauseHint_)) {
         drawLabel(painter, pauseHint_, pauseHintFont_, palette::Black, PauseHintText);
     }
 }

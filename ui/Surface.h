@@ -11,6 +11,7 @@
 #include <array>
 
 class QPainter;
+class QRegion;
 
 namespace stackfall {
 
@@ -32,14 +33,18 @@ public:
     [[nodiscard]] QString levelText() const { return levelText_; }
     [[nodiscard]] bool pauseVisible() const { return pauseVisible_; }
 
-    // Paints what lies in `dirty`, bottom of the stack first.
-    void paint(QPainter& painter, const QRect& dirty) const;
+    // Paints what lies in `dirty`, bottom of the stack first. Only what
+    // touches one of its rectangles is drawn: a falling piece dirties a few
+    // cells at opposite corners of a much larger bounding box.
+    void paint(QPainter& painter, const QRegion& dirty) const;
 
 private:
     struct Square {
         QColor fill;
         QColor outline;
     };
+    // Sets `to` to `colour`; the rectangle `r` if that changed it.
+    [[nodiscard]] static QRect change(QColor& to, QColor colour, const QRect& r);
 
     std::array<Square, field::CellCount> cells_;
     std::array<Square, field::BorderSegments> ring_;

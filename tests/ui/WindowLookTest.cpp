@@ -2,18 +2,24 @@
 // the places where a wrong rectangle, colour or stacking order would show.
 #include "CaptionBox.h"
 #include "ControlTimer.h"
+#include "Fonts.h"
 #include "Harness.h"
+#include "LabelText.h"
 #include "Layout.h"
 #include "PieceTable.h"
 #include "ScreenColours.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QRegion>
 #include <QScrollBar>
 #include <QTest>
 
 #include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 
 using stackfall::testing::Harness;
 namespace layout = stackfall::layout;
@@ -30,6 +36,19 @@ int countColour(const QImage& image, const QRect& area, const QColor& colour) {
         }
     }
     return n;
+}
+
+// Where the lit pixels of a green caption on black lie.
+QRect inkBounds(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGreen(image.pixel(x, y)) != 0) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
 }
 
 // Records the regions the window repaints.
@@ -56,6 +75,7 @@ private slots:
     void loadedWindowShowsBoardRingShadowAndPanel();
     void startShowsThePieceAndLightsThePreview();
     void onlyTheChangedCellIsRepainted();
+    void longScoresShrinkToFitTheScoreBox();
     void f3ShowsAndHidesThePauseBanner();
 };
 
@@ -161,6 +181,61 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     QTRY_VERIFY(!recorder.painted.isEmpty());
     QCOMPARE(recorder.painted, QRegion(layout::cellRect(150)) + layout::previewRect(3));
     QCOMPARE(h.grab().pixelColor(layout::cellRect(150).center()), Blue);
+
+    // A colour set again changes nothing, so nothing is repainted.
+    recorder.painted = QRegion();
+    h.ops.setCellFill(150, 0x0000ff);
+    h.ops.setPreviewFill(3, 0xc0c0c0);
+    h.ops.setBorderFill(0, 0xc0c0c0);
+    QCoreApplication::processEvents();
+    QVERIFY(recorder.painted.isEmpty());
+}
+
+void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
+    Harness h;
+    const QRect box = layout::ScoreText.translated(layout::ScorePanel.topLeft());
+    // The rules' own score text, through the window operations.
+    const auto showScore = [&h](std::int64_t score) {
+        const auto text = stackfall::LabelText::score(score);
+        h.ops.setLabelText(stackfall::Label::Score, text.view());
+        return QString::fromLatin1(text.view().data(), static_cast<qsizetype>(text.view().size()));
+    };
+
+    // Three digits fit: drawn as designed, pixel for pixel.
+    QCOMPARE(showScore(990), QStringLiteral(" 990"));
+    const QImage shown = h.grab().copy(box);
+    QImage designed(box.size(), QImage::Format_RGB32);
+    designed.fill(Black);
+    {
+        QPainter painter(&designed);
+        painter.setFont(stackfall::designFont(24, true));
+        painter.setPen(Green);
+        painter.drawText(designed.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
+                         QStringLiteral(" 990"));
+    }
+    QCOMPARE(shown, designed);
+    const QRect designedInk = inkBounds(shown);
+
+    for (const std::int64_t score :
+         {std::int64_t{990}, std::int64_t{1210}, std::int64_t{99999},
+          std::int64_t{1000000000000000}, std::numeric_limits<std::int64_t>::max()}) {
+        const QString caption = showScore(score);
+        QCOMPARE(h.form.scorePanel().text(), caption);
+        const QImage shot = h.grab().copy(box);
+        const QRect ink = inkBounds(shot);
+        // Whole: nothing reaches the box's outermost columns, where a cut
+        // shows.
+        QVERIFY2(ink.left() > 0 && ink.right() < box.width() - 1,
+                 qPrintable(QString::number(score)));
+        // As large as fits, and centred as the designed caption is.
+        QVERIFY2(ink.width() > box.width() * 3 / 4, qPrintable(QString::number(score)));
+        QVERIFY2(std::abs(ink.center().y() - designedInk.center().y()) <= 1,
+                 qPrintable(QString::number(score)));
+    }
+
+    // A new game's short score is back at the designed size.
+    showScore(990);
+    QCOMPARE(h.grab().copy(box), designed);
 }
 
 void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
