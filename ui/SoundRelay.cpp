@@ -18,7 +18,7 @@ SoundRelay::SoundRelay(SoundPlayer& sound) : sound_(sound) {
 }
 
 void SoundRelay::play(Sound sound) {
-    sound_.play(static_cast<int>(sound));
+    sound_.play(sound);
     idle_.start();
 }
 

@@ -1,10 +1,10 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
+#include "EmbeddedSounds.h"
 #include "Game.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "QtWindowOps.h"
-#include "ResourceLookup.h"
 #include "SoundPlayer.h"
 #include "SoundRelay.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    stackfall::SoundPlayer player(stackfall::embeddedResource);
+    stackfall::SoundPlayer player(stackfall::embeddedSound);
     stackfall::SoundRelay relay(player);
     stackfall::MainWindow form;
     stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });

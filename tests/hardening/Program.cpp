@@ -1,7 +1,7 @@
 #include "Program.h"
 
+#include "EmbeddedSounds.h"
 #include "Layout.h"
-#include "ResourceLookup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,7 +23,7 @@ void dropOffscreenLimits(QtMsgType type, const QMessageLogContext& context, cons
 } // namespace
 
 Program::Program(std::uint64_t seed, Audio audio)
-    : random(seed), module(embeddedResource),
+    : random(seed), module(embeddedSound),
       windows(form, [this](int code) { exits.push_back(code); }),
       ops(form, windows,
           [this](stackfall::Sound sound) {
@@ -33,7 +33,7 @@ Program::Program(std::uint64_t seed, Audio audio)
               }
               lastSound = id;
               if (audio_ == Audio::Played) {
-                  module.play(id);
+                  module.play(sound);
               }
           }),
       game(ops, random), audio_(audio) {
