@@ -2,6 +2,7 @@
 
 #include "AudioOutput.h"
 #include "Sound.h"
+#include "SoundInterface.h"
 
 #include <array>
 #include <cstddef>
@@ -19,7 +20,7 @@ using SoundLookup = std::function<std::span<const std::byte>(Sound sound)>;
 
 // Plays the game's wave sounds, one at a time. Each sound is decoded the
 // first time it is played and kept, so that later calls only queue it.
-class SoundPlayer {
+class SoundPlayer final : public SoundInterface {
 public:
     explicit SoundPlayer(SoundLookup lookup) : lookup_(std::move(lookup)) {}
 
@@ -28,11 +29,11 @@ public:
     // value outside the enumeration, there is simply no sound (the one before
     // stops all the same), and the next call tries again. Never lets queued
     // window events run.
-    void play(Sound sound);
+    void play(Sound sound) override;
 
     // Lets the audio device go when no sound is playing; the caller decides
     // when (the game does so a few seconds after its last sound).
-    void releaseIdleDevice() { output_.closeIfIdle(); }
+    void releaseIdleDevice() override { output_.closeIfIdle(); }
     [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
 
 private:

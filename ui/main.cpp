@@ -1,11 +1,9 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
-#include "EmbeddedSounds.h"
 #include "Game.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "QtWindowOps.h"
-#include "SoundPlayer.h"
 #include "SoundRelay.h"
 
 #include <QApplication>
@@ -18,8 +16,7 @@ int main(int argc, char* argv[]) {
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    stackfall::SoundPlayer player(stackfall::embeddedSound);
-    stackfall::SoundRelay relay(player);
+    stackfall::SoundRelay relay;
     stackfall::MainWindow form;
     stackfall::ProgramWindows windows(form, [](int code) { QCoreApplication::exit(code); });
     stackfall::QtWindowOps ops(form, windows,
