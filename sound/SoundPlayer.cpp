@@ -4,16 +4,25 @@
 
 namespace stackfall {
 
-void SoundPlayer::play(int id) {
-    const std::span<const std::byte> image =
-        lookup_ ? lookup_("sounds", id) : std::span<const std::byte>{};
-    soundBuffer_.assign(image.begin(), image.end());
-    if (!output_.open()) {
-        return;
+void SoundPlayer::play(Sound sound) {
+    const std::span<const std::byte> pcm = samples(sound);
+    // Nothing to play needs no device; one already open stops the sound
+    // before, as a new sound would.
+    if (pcm.empty() || output_.open()) {
+        output_.play(pcm);
     }
-    // A sound that cannot be decoded still stops the one before it: the
-    // buffer no longer holds that one.
-    output_.play(decodeWave(soundBuffer_));
+}
+
+std::span<const std::byte> SoundPlayer::samples(Sound sound) {
+    const int number = static_cast<int>(sound);
+    if (number < 1 || number > static_cast<int>(SoundCount)) {
+        return {};
+    }
+    std::optional<std::vector<std::byte>>& kept = decoded_[static_cast<std::size_t>(number - 1)];
+    if (!kept) {
+        kept = lookup_ ? decodeWave(lookup_(sound)) : std::vector<std::byte>{};
+    }
+    return *kept;
 }
 
 } // namespace stackfall

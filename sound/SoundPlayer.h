@@ -1,43 +1,53 @@
 #pragma once
 
 #include "AudioOutput.h"
+#include "Sound.h"
+#include "SoundInterface.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace stackfall {
 
-// Finds an embedded resource by type name and id; an empty span when there
-// is none. The bytes must stay valid for the duration of the call.
-using ResourceLookup = std::function<std::span<const std::byte>(std::string_view type, int id)>;
+// Finds the wave image of a sound; an empty span when there is none. The
+// bytes must stay valid for the duration of the call.
+using SoundLookup = std::function<std::span<const std::byte>(Sound sound)>;
 
-// The sound module: plays the game's wave sounds, one at a time, and keeps
-// the image of the sound started last.
-class SoundPlayer {
+// Plays the game's wave sounds, one at a time. Each sound is decoded the
+// first time it is played and kept, so that later calls only queue it.
+class SoundPlayer final : public SoundInterface {
 public:
-    explicit SoundPlayer(ResourceLookup lookup) : lookup_(std::move(lookup)) {}
+    explicit SoundPlayer(SoundLookup lookup) : lookup_(std::move(lookup)) {}
 
-    // Starts sound `id` (1 to 3) in place of any sound still playing and
-    // returns at once. Nothing is reported: without a device, or with an
-    // unknown id or a damaged image, there is simply no sound, and the next
-    // call tries again. Never lets queued window events run.
-    void play(int id);
+    // Starts `sound` in place of any sound still playing and returns at once.
+    // Nothing is reported: without a device, or with a damaged image or a
+    // value outside the enumeration, there is simply no sound (the one before
+    // stops all the same), and the next call tries again. Never lets queued
+    // window events run.
+    void play(Sound sound) override;
 
     // Lets the audio device go when no sound is playing; the caller decides
     // when (the game does so a few seconds after its last sound).
-    void releaseIdleDevice() { output_.closeIfIdle(); }
+    void releaseIdleDevice() override { output_.closeIfIdle(); }
     [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
 
-    // The wave image of the sound started last.
-    [[nodiscard]] std::span<const std::byte> soundBuffer() const { return soundBuffer_; }
-
 private:
-    ResourceLookup lookup_;
-    std::vector<std::byte> soundBuffer_;
+    // Settled, Turn and RowsRemoved, numbered from 1.
+    static constexpr std::size_t SoundCount = 3;
+
+    // The sound in the output format, decoded on first use; empty when it
+    // cannot be played.
+    [[nodiscard]] std::span<const std::byte> samples(Sound sound);
+
+    SoundLookup lookup_;
+    // A damaged image decodes to nothing every time, so an empty result is
+    // kept like any other.
+    std::array<std::optional<std::vector<std::byte>>, SoundCount> decoded_;
     AudioOutput output_;
 };
 

@@ -1,8 +1,6 @@
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
 #include "Program.h"
-#include "ResourceLookup.h"
-#include "SoundPlayer.h"
 #include "SoundRelay.h"
 
 #include <QApplication>
@@ -14,8 +12,7 @@ int main(int argc, char* argv[]) {
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    stackfall::SoundPlayer player(stackfall::embeddedResource);
-    stackfall::SoundRelay relay(player);
+    stackfall::SoundRelay relay;
     stackfall::ClockRandom random;
     stackfall::Program program(
         random, [&relay](stackfall::Sound sound) { relay.play(sound); },

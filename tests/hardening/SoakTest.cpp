@@ -6,10 +6,10 @@
 // warmed the caches up, resident memory must stay flat.
 #include "Autoplayer.h"
 #include "ControlTimer.h"
+#include "EmbeddedSounds.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 #include "Resident.h"
-#include "ResourceLookup.h"
 #include "Screen.h"
 #include "SoundPlayer.h"
 
@@ -78,9 +78,8 @@ struct Figures {
 class Soak {
 public:
     explicit Soak(const Settings& settings)
-        : settings_(settings), player_(stackfall::embeddedResource),
-          program_(settings.seed,
-                   [this](stackfall::Sound sound) { player_.play(static_cast<int>(sound)); }),
+        : settings_(settings), player_(stackfall::embeddedSound),
+          program_(settings.seed, [this](stackfall::Sound sound) { player_.play(sound); }),
           rng_(settings.seed) {}
 
     // Plays until the pieces have landed; stops at the first thing wrong.

@@ -1,25 +1,25 @@
 // Without a usable device the game plays on in silence: no message, no
 // crash, and a device that turns up later is used from the next call on.
 #include "DiskOutput.h"
+#include "EmbeddedSounds.h"
 #include "OutputCheck.h"
-#include "ResourceLookup.h"
 #include "SoundPlayer.h"
 #include "WaveDecoder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
+#include <vector>
 
 namespace stackfall::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<Frame> decodedSound(int id) {
-    return framesOf(decodeWave(embeddedResource("sounds", id)));
+std::vector<Frame> decodedSound(Sound sound) {
+    return framesOf(decodeWave(embeddedSound(sound)));
 }
 
 class NoDeviceTest : public ::testing::Test {
@@ -36,28 +36,36 @@ protected:
     }
 };
 
+// Values outside the enumeration are played too, to show that the player
+// never reads past its store of decoded sounds.
 TEST_F(NoDeviceTest, WithoutADriverEveryCallStillTakesItsSound) {
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-    SoundPlayer module(embeddedResource);
+    std::vector<Sound> asked;
+    SoundPlayer module([&asked](Sound sound) {
+        asked.push_back(sound);
+        return embeddedSound(sound);
+    });
     for (int round = 0; round < 20; ++round) {
-        for (int id = 1; id <= 3; ++id) {
-            module.play(id);
-            ASSERT_TRUE(std::ranges::equal(module.soundBuffer(), embeddedResource("sounds", id)));
+        for (int id = -1; id <= 4; ++id) {
+            module.play(static_cast<Sound>(id));
+            ASSERT_FALSE(module.deviceOpen());
         }
     }
+    // Each sound is decoded on its first call, device or not.
+    EXPECT_EQ(asked, (std::vector{Sound::Settled, Sound::Turn, Sound::RowsRemoved}));
 }
 
 TEST_F(NoDeviceTest, ADriverThatAppearsLaterIsUsed) {
     DiskOutput disk;
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
     {
-        SoundPlayer module(embeddedResource);
-        module.play(2);
+        SoundPlayer module(embeddedSound);
+        module.play(Sound::Turn);
         ::setenv("SDL_AUDIODRIVER", "disk", 1);
-        module.play(3);
+        module.play(Sound::RowsRemoved);
         std::this_thread::sleep_for(500ms);
     }
-    EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(3)), 0U);
+    EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(Sound::RowsRemoved)), 0U);
 }
 
 TEST_F(NoDeviceTest, ADeviceThatCannotBeOpenedIsTriedAgain) {
@@ -65,13 +73,13 @@ TEST_F(NoDeviceTest, ADeviceThatCannotBeOpenedIsTriedAgain) {
     // The disk driver cannot create its file here.
     ::setenv("SDL_DISKAUDIOFILE", "/nonexistent/stackfall/output.raw", 1);
     {
-        SoundPlayer module(embeddedResource);
-        module.play(2);
+        SoundPlayer module(embeddedSound);
+        module.play(Sound::Turn);
         ::setenv("SDL_DISKAUDIOFILE", disk.path().c_str(), 1);
-        module.play(1);
+        module.play(Sound::Settled);
         std::this_thread::sleep_for(650ms);
     }
-    EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(1)), 0U);
+    EXPECT_EQ(cutPoint(disk.frames(), {}, decodedSound(Sound::Settled)), 0U);
 }
 
 TEST_F(NoDeviceTest, AlsaKeepsItsComplaintsToItself) {
@@ -80,9 +88,9 @@ TEST_F(NoDeviceTest, AlsaKeepsItsComplaintsToItself) {
     // driver fails before it can say anything.
     ::setenv("SDL_AUDIODRIVER", "alsa", 1);
     ::setenv("AUDIODEV", "stackfall_no_such_pcm", 1);
-    SoundPlayer module(embeddedResource);
-    module.play(1);
-    module.play(3);
+    SoundPlayer module(embeddedSound);
+    module.play(Sound::Settled);
+    module.play(Sound::RowsRemoved);
 }
 
 } // namespace

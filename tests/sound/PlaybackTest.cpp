@@ -2,8 +2,8 @@
 // Sounds are checked frame for frame against their decoded form, so a sound
 // cut short, played twice or mixed with another shows.
 #include "DiskOutput.h"
+#include "EmbeddedSounds.h"
 #include "OutputCheck.h"
-#include "ResourceLookup.h"
 #include "SoundPlayer.h"
 #include "WaveBuilder.h"
 #include "WaveDecoder.h"
@@ -20,8 +20,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-std::vector<std::byte> embedded(int id) {
-    const auto image = embeddedResource("sounds", id);
+std::vector<std::byte> embedded(Sound sound) {
+    const auto image = embeddedSound(sound);
     return {image.begin(), image.end()};
 }
 
@@ -41,16 +41,17 @@ std::vector<Frame> decoded(const std::vector<std::byte>& image) {
     return framesOf(decodeWave(image));
 }
 
-// Sounds by id, as the executable's resources would give them.
+// Wave images by sound, as the executable's resources would give them, and
+// the sounds the player asked for.
 class Sounds {
 public:
-    std::map<int, std::vector<std::byte>> images;
-    std::vector<std::string> typesAsked;
+    std::map<Sound, std::vector<std::byte>> images;
+    std::vector<Sound> asked;
 
-    ResourceLookup lookup() {
-        return [this](std::string_view type, int id) -> std::span<const std::byte> {
-            typesAsked.emplace_back(type);
-            const auto found = images.find(id);
+    SoundLookup lookup() {
+        return [this](Sound sound) -> std::span<const std::byte> {
+            asked.push_back(sound);
+            const auto found = images.find(sound);
             return found == images.end() ? std::span<const std::byte>{} : found->second;
         };
     }
@@ -63,9 +64,10 @@ void waitFor(std::size_t frames) {
 }
 
 TEST(PlaybackTest, EachSoundPlaysWholeAndAlone) {
-    const std::map<int, std::size_t> expectedFrames{{1, 2 * 2299}, {2, 3987}, {3, 1862}};
+    const std::map<Sound, std::size_t> expectedFrames{
+        {Sound::Settled, 2 * 2299}, {Sound::Turn, 3987}, {Sound::RowsRemoved, 1862}};
     for (const auto& [id, frames] : expectedFrames) {
-        SCOPED_TRACE(id);
+        SCOPED_TRACE(static_cast<int>(id));
         DiskOutput disk;
         Sounds sounds;
         sounds.images[id] = embedded(id);
@@ -75,11 +77,10 @@ TEST(PlaybackTest, EachSoundPlaysWholeAndAlone) {
         {
             SoundPlayer module(sounds.lookup());
             module.play(id);
-            EXPECT_TRUE(std::ranges::equal(module.soundBuffer(), sounds.images[id]));
             waitFor(sound.size());
         }
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(sounds.typesAsked, (std::vector<std::string>{"sounds"}));
+        EXPECT_EQ(sounds.asked, std::vector{id});
         const auto recorded = disk.frames();
         EXPECT_EQ(cutPoint(recorded, {}, sound), 0U)
             << recorded.size() << " frames recorded, sound starts at " << leadingSilence(recorded);
@@ -89,35 +90,35 @@ TEST(PlaybackTest, EachSoundPlaysWholeAndAlone) {
 TEST(PlaybackTest, TheDeviceIsLetGoOnlyOnceTheSoundHasPlayed) {
     DiskOutput disk;
     Sounds sounds;
-    sounds.images[3] = embedded(3);
+    sounds.images[Sound::RowsRemoved] = embedded(Sound::RowsRemoved);
     SoundPlayer module(sounds.lookup());
     EXPECT_FALSE(module.deviceOpen());
-    module.play(3);
+    module.play(Sound::RowsRemoved);
     ASSERT_TRUE(module.deviceOpen());
     module.releaseIdleDevice(); // still playing: kept
     EXPECT_TRUE(module.deviceOpen());
     waitFor(1862);
     module.releaseIdleDevice();
     EXPECT_FALSE(module.deviceOpen());
-    module.play(3); // and the next sound opens it again
+    module.play(Sound::RowsRemoved); // and the next sound opens it again
     EXPECT_TRUE(module.deviceOpen());
 }
 
 TEST(PlaybackTest, ANewSoundCutsOffTheOneStillPlaying) {
     DiskOutput disk;
     Sounds sounds;
-    sounds.images[1] = countingSound(2000ms);
-    sounds.images[3] = embedded(3);
+    sounds.images[Sound::Settled] = countingSound(2000ms);
+    sounds.images[Sound::RowsRemoved] = embedded(Sound::RowsRemoved);
     {
         SoundPlayer module(sounds.lookup());
-        module.play(1);
+        module.play(Sound::Settled);
         std::this_thread::sleep_for(250ms);
-        module.play(3);
-        EXPECT_TRUE(std::ranges::equal(module.soundBuffer(), sounds.images[3]));
+        module.play(Sound::RowsRemoved);
+        EXPECT_EQ(sounds.asked, (std::vector{Sound::Settled, Sound::RowsRemoved}));
         waitFor(1862);
     }
-    const auto first = decoded(sounds.images[1]);
-    const auto heard = cutPoint(disk.frames(), first, decoded(sounds.images[3]));
+    const auto first = decoded(sounds.images[Sound::Settled]);
+    const auto heard = cutPoint(disk.frames(), first, decoded(sounds.images[Sound::RowsRemoved]));
     ASSERT_TRUE(heard.has_value());
     EXPECT_GT(*heard, 0U);
     EXPECT_LT(*heard, first.size());
@@ -126,32 +127,35 @@ TEST(PlaybackTest, ANewSoundCutsOffTheOneStillPlaying) {
 TEST(PlaybackTest, RowsRemovedRightAfterATurnPlayOnlyTheRowSound) {
     DiskOutput disk;
     Sounds sounds;
-    sounds.images[2] = embedded(2);
-    sounds.images[3] = embedded(3);
+    sounds.images[Sound::Turn] = embedded(Sound::Turn);
+    sounds.images[Sound::RowsRemoved] = embedded(Sound::RowsRemoved);
     {
         SoundPlayer module(sounds.lookup());
-        module.play(2);
+        module.play(Sound::Turn);
         std::this_thread::sleep_for(50ms);
-        module.play(3);
+        module.play(Sound::RowsRemoved);
         waitFor(1862);
     }
-    EXPECT_TRUE(
-        cutPoint(disk.frames(), decoded(sounds.images[2]), decoded(sounds.images[3])).has_value());
+    EXPECT_TRUE(cutPoint(disk.frames(), decoded(sounds.images[Sound::Turn]),
+                         decoded(sounds.images[Sound::RowsRemoved]))
+                    .has_value());
 }
 
+// Only the first turn decodes the sound: the others replay what it kept.
 TEST(PlaybackTest, EachTurnRestartsTheTurnSound) {
     DiskOutput disk;
     Sounds sounds;
-    sounds.images[2] = countingSound(500ms);
-    const auto sound = decoded(sounds.images[2]);
+    sounds.images[Sound::Turn] = countingSound(500ms);
+    const auto sound = decoded(sounds.images[Sound::Turn]);
     {
         SoundPlayer module(sounds.lookup());
         for (int turn = 0; turn < 3; ++turn) {
-            module.play(2);
+            module.play(Sound::Turn);
             std::this_thread::sleep_for(150ms);
         }
         waitFor(sound.size());
     }
+    EXPECT_EQ(sounds.asked, std::vector{Sound::Turn});
     const auto runs = restarts(disk.frames(), sound);
     ASSERT_TRUE(runs.has_value());
     ASSERT_EQ(runs->size(), 3U);
@@ -160,32 +164,50 @@ TEST(PlaybackTest, EachTurnRestartsTheTurnSound) {
     EXPECT_EQ((*runs)[2], sound.size());
 }
 
-TEST(PlaybackTest, AnUnknownIdStopsTheSoundAndEmptiesTheBuffer) {
-    DiskOutput disk;
-    Sounds sounds;
-    sounds.images[1] = countingSound(2000ms);
-    {
-        SoundPlayer module(sounds.lookup());
-        module.play(1);
-        std::this_thread::sleep_for(250ms);
-        module.play(4);
-        EXPECT_TRUE(module.soundBuffer().empty());
-        waitFor(0);
+// A sound that cannot be played still stops the one before it: a value
+// outside the enumeration (the player has no place for it, so does not even
+// look it up), a damaged image, and one already found damaged before.
+TEST(PlaybackTest, ASoundThatCannotBePlayedStopsTheSoundBefore) {
+    struct Case {
+        Sound next;
+        bool triedBefore;
+    };
+    for (const auto [next, triedBefore] :
+         {Case{static_cast<Sound>(4), false}, Case{static_cast<Sound>(0), false},
+          Case{Sound::Turn, false}, Case{Sound::Turn, true}}) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(next) << ", " << triedBefore);
+        DiskOutput disk;
+        Sounds sounds;
+        sounds.images[Sound::Settled] = countingSound(1000ms);
+        sounds.images[Sound::Turn] = embedded(Sound::Turn);
+        sounds.images[Sound::Turn].resize(100);
+        const auto first = decoded(sounds.images[Sound::Settled]);
+        {
+            SoundPlayer module(sounds.lookup());
+            if (triedBefore) {
+                module.play(next);
+            }
+            module.play(Sound::Settled);
+            std::this_thread::sleep_for(250ms);
+            module.play(next);
+            // Past the end the first sound would have had.
+            waitFor(first.size());
+        }
+        EXPECT_EQ(std::ranges::count(sounds.asked, Sound::Turn), next == Sound::Turn ? 1 : 0);
+        const auto heard = cutPoint(disk.frames(), first, {});
+        ASSERT_TRUE(heard.has_value());
+        EXPECT_GT(*heard, 0U);
+        EXPECT_LT(*heard, first.size() / 2);
     }
-    const auto first = decoded(sounds.images[1]);
-    const auto heard = cutPoint(disk.frames(), first, {});
-    ASSERT_TRUE(heard.has_value());
-    EXPECT_GT(*heard, 0U);
-    EXPECT_LT(*heard, first.size());
 }
 
+// Each damaged image goes to a player of its own, since a player decodes
+// each sound only once.
 TEST(PlaybackTest, DamagedImagesPlayNothingAndSayNothing) {
     DiskOutput disk;
-    Sounds sounds;
-    sounds.images[3] = embedded(3);
     std::vector<std::vector<std::byte>> damaged;
-    for (int id = 1; id <= 3; ++id) {
-        const auto image = embedded(id);
+    for (const Sound sound : {Sound::Settled, Sound::Turn, Sound::RowsRemoved}) {
+        const auto image = embedded(sound);
         for (std::size_t size = 0; size < image.size(); ++size) {
             damaged.emplace_back(image.data(), image.data() + size);
         }
@@ -200,20 +222,25 @@ TEST(PlaybackTest, DamagedImagesPlayNothingAndSayNothing) {
         damaged.push_back(oversized);
     }
 
+    Sounds sounds;
+    sounds.images[Sound::RowsRemoved] = embedded(Sound::RowsRemoved);
     ::testing::internal::CaptureStderr();
-    {
+    for (const auto& image : damaged) {
+        sounds.images[Sound::Settled] = image;
         SoundPlayer module(sounds.lookup());
-        for (const auto& image : damaged) {
-            sounds.images[1] = image;
-            module.play(1);
-            ASSERT_TRUE(std::ranges::equal(module.soundBuffer(), image));
-        }
+        module.play(Sound::Settled);
+        // Nothing to play: not even a device is opened for it.
+        ASSERT_FALSE(module.deviceOpen());
+    }
+    {
         // The next good sound plays as usual.
-        module.play(3);
+        SoundPlayer module(sounds.lookup());
+        module.play(Sound::Settled);
+        module.play(Sound::RowsRemoved);
         waitFor(1862);
     }
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(cutPoint(disk.frames(), {}, decoded(sounds.images[3])), 0U);
+    EXPECT_EQ(cutPoint(disk.frames(), {}, decoded(sounds.images[Sound::RowsRemoved])), 0U);
 }
 
 } // namespace

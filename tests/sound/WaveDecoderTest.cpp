@@ -1,7 +1,7 @@
 #include "WaveDecoder.h"
 
 #include "DiskOutput.h"
-#include "ResourceLookup.h"
+#include "EmbeddedSounds.h"
 #include "RiffChunks.h"
 #include "WaveBuilder.h"
 
@@ -15,7 +15,7 @@ namespace stackfall::testing {
 namespace {
 
 std::vector<std::byte> sound(int id) {
-    const auto image = embeddedResource("sounds", id);
+    const auto image = embeddedSound(static_cast<Sound>(id));
     return {image.begin(), image.end()};
 }
 

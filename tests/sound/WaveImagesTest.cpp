@@ -1,8 +1,9 @@
 // The three embedded sounds, byte for byte where their format is fixed: the
 // player and every wave reader the game may meet rely on these fields.
-#include "ResourceLookup.h"
+#include "EmbeddedSounds.h"
 #include "RiffChunks.h"
 
+#include <QResource>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -109,20 +110,20 @@ void expectPcmFormat(const Chunk& fmt, PcmFormat expected) {
     EXPECT_EQ(le16(f, 14), expected.bits);
 }
 
-TEST(WaveImagesTest, TypeMatchesWithoutCaseAndOnlyIdsOneToThreeExist) {
+TEST(WaveImagesTest, EachSoundIsItsNumberedFileAndOnlyOneToThreeExist) {
     for (int id = 1; id <= 3; ++id) {
-        const auto upper = embeddedResource("SOUNDS", id);
-        const auto lower = embeddedResource("sounds", id);
-        ASSERT_FALSE(upper.empty()) << id;
-        EXPECT_EQ(upper.data(), lower.data()) << id;
-        EXPECT_EQ(upper.size(), lower.size()) << id;
+        const auto image = embeddedSound(static_cast<Sound>(id));
+        const QResource file(QStringLiteral(":/sounds/%1.wav").arg(id));
+        ASSERT_FALSE(image.empty()) << id;
+        EXPECT_EQ(static_cast<const void*>(image.data()), file.data()) << id;
+        EXPECT_EQ(image.size(), static_cast<std::size_t>(file.size())) << id;
     }
-    EXPECT_TRUE(embeddedResource("sounds", 0).empty());
-    EXPECT_TRUE(embeddedResource("sounds", 4).empty());
+    EXPECT_TRUE(embeddedSound(static_cast<Sound>(0)).empty());
+    EXPECT_TRUE(embeddedSound(static_cast<Sound>(4)).empty());
 }
 
 TEST(WaveImagesTest, SettleSoundIsEightBitMonoPcm) {
-    const auto image = embeddedResource("sounds", 1);
+    const auto image = embeddedSound(Sound::Settled);
     const auto chunks = riffChunks(image);
     EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "data"}));
     EXPECT_EQ(image.size(), 2344U); // header, 2299 samples and a pad byte
@@ -134,7 +135,7 @@ TEST(WaveImagesTest, SettleSoundIsEightBitMonoPcm) {
 }
 
 TEST(WaveImagesTest, TurnSoundIsStereoMicrosoftAdpcmWithFactAndTextChunks) {
-    const auto image = embeddedResource("sounds", 2);
+    const auto image = embeddedSound(Sound::Turn);
     const auto chunks = riffChunks(image);
     // "LIST" and "DISP" sit before "data", so a player has to step over them.
     EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "fact", "LIST", "DISP", "data"}));
@@ -172,7 +173,7 @@ TEST(WaveImagesTest, TurnSoundIsStereoMicrosoftAdpcmWithFactAndTextChunks) {
 }
 
 TEST(WaveImagesTest, RowsSoundIsSixteenBitMonoPcmWithTextChunks) {
-    const auto image = embeddedResource("sounds", 3);
+    const auto image = embeddedSound(Sound::RowsRemoved);
     const auto chunks = riffChunks(image);
     // Here "LIST" and "DISP" follow "data".
     EXPECT_EQ(idsOf(chunks), (std::vector<std::string>{"fmt ", "data", "LIST", "DISP"}));

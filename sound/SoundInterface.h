@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Sound.h"
+
+#include <cstddef>
+#include <span>
+
+namespace stackfall {
+
+// The sound player as the executable sees it. The player and SDL under it
+// live in a module that the executable loads when the first sound is asked
+// for, so that nothing of the audio stack is loaded before then; this header
+// is all the two share.
+class SoundInterface {
+public:
+    SoundInterface() = default;
+    virtual ~SoundInterface() = default;
+    SoundInterface(const SoundInterface&) = delete;
+    SoundInterface& operator=(const SoundInterface&) = delete;
+
+    // Starts `sound` in place of any sound still playing and returns at once;
+    // no sound is all a failure ever gives.
+    virtual void play(Sound sound) = 0;
+    // Lets the audio device go when no sound is playing.
+    virtual void releaseIdleDevice() = 0;
+};
+
+// Gives the wave image of a sound; the bytes live as long as the program.
+using SoundImages = std::span<const std::byte> (*)(Sound sound);
+
+// The module's one entry point, found by this name: makes a player that
+// reads its sounds through `images`. The caller owns the player and deletes
+// it before the program ends.
+using CreateSoundPlayer = SoundInterface* (*)(SoundImages images);
+inline constexpr const char* CreateSoundPlayerName = "stackfall_create_sound_player";
+
+} // namespace stackfall
