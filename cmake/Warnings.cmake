@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Strict warnings and the optional sanitizers, for the project's own targets
 # only: link `stackfall_options` to get them.
 add_library(stackfall_options INTERFACE)

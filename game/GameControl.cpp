@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Busy.h"
 #include "Game.h"
 #include "LabelText.h"

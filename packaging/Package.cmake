@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cpack` makes from the install rules: a Debian package of the game,
 # named stackfall_<version>_<arch>.deb. Its dependencies are the shared
 # libraries the executable links (Qt, SDL2 and what they need), worked out by

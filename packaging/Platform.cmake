@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's executable as each desktop expects it, from the same sources:
 # a GUI program with the icon built in on Windows, an application bundle with
 # its icon on macOS. Elsewhere the executable stays as it is, and the menu

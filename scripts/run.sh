@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (the play set of scripts/setup.sh: no test tools),
 # builds Stackfall in Release and starts the game.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Stackfall needs, in one of three sets:
 #   play     what building and playing need: compiler, CMake, Qt 6 and SDL2
 #            development packages, the font the window uses (scripts/run.sh)

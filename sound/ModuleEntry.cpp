@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the sound module: the only symbol it exports.
 #include "SoundInterface.h"
 #include "SoundPlayer.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the picture generator and redraws every picture and icon into
 # assets/pictures. The output is committed: run this after changing the
 # drawing code and commit the pictures with it.

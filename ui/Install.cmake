@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` (and so the package) puts on the machine. On Windows
 # and macOS that is the executable or the bundle, which carry their icon
 # themselves; on other desktops it is the executable with its menu entry, its

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the game rules for a long run and prints the events checked and the
 # events per second. Builds the clang fuzz tree first when it is missing.
 # Usage: bench/fuzz/run_long.sh [SECONDS (1800)] [JOBS (1)]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures for the rules alone: the window does no work. Every benchmark also
 // counts heap allocations in its timed loop and fails if there is any.
 #include "AllocationCounter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first sound of a game, in a program that has loaded what the game has
 // by then (Qt and a shown window on the desktop's platform) and nothing of
 // the audio stack: loading the sound module (SDL with the libraries under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Run: SDL_AUDIODRIVER=dummy sound_bench --benchmark_repetitions=10
 //          --benchmark_report_aggregates_only=true
 #include "EmbeddedSounds.h"

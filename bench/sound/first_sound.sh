@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How late the first sound of a game is: first_sound runs afresh each time
 # (a loaded library stays loaded), on SDL's silent "dummy" device unless
 # SDL_AUDIODRIVER says otherwise, and on a virtual X display unless there is

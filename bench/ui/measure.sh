@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the real game on a virtual X display against a floor: a bare Qt
 # window of the game's size with one label (bench/ui/floor), started the same
 # way on the same display. Runs alternate, floor then game, after one warm-up

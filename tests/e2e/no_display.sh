@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the game says so in one line and ends with status 1,
 # rather than aborting: with no display named, and with one that is not there.
 # Usage: no_display.sh <stackfall executable>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays a short game with the real executable on a virtual X display, as a
 # player would: start, move, drop, pause, quit.
 # Usage: play.sh <stackfall executable> <source dir>

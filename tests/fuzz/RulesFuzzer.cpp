@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target over the game rules: the input is a stream of window
 // events (see Events.h), each checked by the invariant checker and by what
 // the rules must refuse. Prints how many events it checked when it exits.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the rules fuzzer's seed corpus: short games that reach each part of
 the rules, spelt in the event bytes of Events.h. Run it after changing that
 encoding: python3 make_seeds.py corpus"""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the rules fuzzer for a fixed time over a copy of the seed corpus and
 # prints the events it checked. Fails when the fuzzer finds a violation.
 # Usage: run_fuzzer.sh FUZZER SEED_CORPUS WORK_DIR SECONDS [JOBS]

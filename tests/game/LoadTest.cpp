@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Field.h"
 #include "GameFixture.h"
 #include "Levels.h"

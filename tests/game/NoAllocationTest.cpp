@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules never touch the heap once loaded: a whole game of keys, ticks,
 // landings, row removals and restarts makes no allocation.
 #include "AllocationCounter.h"

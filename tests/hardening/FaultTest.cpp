@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults met inside the running program: no audio device, and a flood of
 // auto-repeated keys.
 #include "Autoplayer.h"

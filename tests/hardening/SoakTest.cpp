@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Long play on the real main window: pieces at Hard from a simple player with
 // random keys mixed in, restarts answered Yes and No, level changes, the about
 // box and the game-over picture. The timers' timeouts come from a simulated

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Faults of the real program's windows on a virtual X display, one case per
 # run: the main window closed while a question is open, or while the
 # game-over picture is open, and Exit confirmed while both picture windows

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program through a whole session on a virtual X display: start, a
 # game played to its end, the game-over picture and the about box closed by
 # clicks, a second game to its end, and Exit confirmed with both pictures

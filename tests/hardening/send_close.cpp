@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X window to close, as a window manager's close box does: a
 // WM_DELETE_WINDOW message. (xdotool's windowclose destroys the window
 // instead, which no player can do.)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the scripts that drive the real game on a virtual X display:
 # sourced, not run. The caller sets `game` (the command that starts the
 # game, as an array) and `work` (a scratch directory), then calls

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a high-density screen, at the scale factor the test's
 // environment sets (QT_SCALE_FACTOR): the layout stays in logical pixels and
 // Qt scales it, and what the window paints still lands on whole device

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a build tree, as a player would with cpack,
 # and unpacks it into a scratch root the way dpkg installs it.
 # Usage: build_package.sh CPACK BUILD_DIR OUT_DIR

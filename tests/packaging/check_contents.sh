@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the package that build_package.sh made: its file name and control
 # fields, the files it installs, and that those files are what they claim.
 # Usage: check_contents.sh DEB_DIR VERSION EXPECTED_FILES

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the game from the unpacked package the way its menu entry does, on
 # Qt's offscreen platform, with the system's libraries: it has to come up,
 # say nothing and keep running until it is stopped.

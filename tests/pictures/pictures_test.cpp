@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed pictures: the windows place them pixel for pixel and never
 // scale them, so their sizes, their alpha and the icon containers must be
 // exactly what the main window, the picture windows and the desktop expect.

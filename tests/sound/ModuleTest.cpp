@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The executable's side of the sound module: the module, and SDL with it, is
 // loaded by the first sound and not before; without it the game plays on in
 // silence. This program links neither, as the executable does not.

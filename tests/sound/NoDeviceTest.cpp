@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without a usable device the game plays on in silence: no message, no
 // crash, and a device that turns up later is used from the next call on.
 #include "DiskOutput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player on SDL's "disk" driver, which records what the device plays.
 // Sounds are checked frame for frame against their decoded form, so a sound
 // cut short, played twice or mixed with another shows.

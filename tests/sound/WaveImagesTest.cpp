@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three embedded sounds, byte for byte where their format is fixed: the
 // player and every wave reader the game may meet rely on these fields.
 #include "EmbeddedSounds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's input: keys from whichever control has the focus, the level
 // scroll bar, and the two questions.
 #include "CaptionBox.h"

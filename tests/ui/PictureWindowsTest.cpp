@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over picture and the about box: single, borderless, closed by a
 // click; and the program's end when its last window closes.
 #include "ControlTimer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player sees of the main window: its size, and pixels of a grab at
 // the places where a wrong rectangle, colour or stacking order would show.
 #include "CaptionBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three picture buttons of the side panel. They sit on its dark lower
 // part, so they are bright, glossy and carry a soft shadow; a small symbol
 // before each word tells them apart at a glance.

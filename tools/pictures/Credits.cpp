@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The credits card of the about box: the title with the icon on a light
 // band, and the credits on a dark panel below it.
 

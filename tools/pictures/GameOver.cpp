@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over picture: on the left a tower of pieces toppling onto a
 // dazed block, on the right the verdict in big bouncing letters and the
 // final score of the only match that matters, gravity against the player.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon: a T piece falling towards a stack that it is about to
 // complete, on a light rounded tile. The same design is drawn at every size,
 // snapped to whole pixels, and written once more as SVG.

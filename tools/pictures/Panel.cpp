@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background of the side panel. The controls of the main window lie on
 // top of it, so every decoration keeps to the gaps between them: the title
 // in the top left corner above "Next ", the wave below the level box, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause banner, shown over the playfield while the game is paused. It
 // must stand out against white cells and blue blocks alike: a navy plate with
 // a gold rim, and a key cap for F3 so the way back is obvious.

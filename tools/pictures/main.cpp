@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game into the folder given on the command line.
 // Run through tools/make_pictures.sh, which writes into assets/pictures.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the game's three sound effects to assets/sounds/<id>.wav:
 #   1  a soft thud when a piece settles        PCM 8-bit mono 11025 Hz, 2299 frames
 #   2  a short click and swish for a turn      MS ADPCM stereo 22050 Hz, 3987 frames

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns a small RGBA PNG into a packed device-independent bitmap: a
 BITMAPINFOHEADER, a palette of the colours the picture uses and 8-bit pixel
 rows from the bottom up, each padded to four bytes; no BITMAPFILEHEADER.

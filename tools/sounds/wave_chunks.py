@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Rewrites a wave file chunk by chunk and adds the chunks the game's sounds
 carry besides their audio: a "LIST" chunk of INFO texts and a "DISP" chunk
 with a small CF_DIB picture made from a PNG. Players skip both, so where they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt window of the game's size costs: the same toolkit, one label
 // and nothing else. bench/ui/measure.sh measures the game against it.
 #include <QApplication>
