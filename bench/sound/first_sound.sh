@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# How late the first sound of a game is: first_sound runs afresh each time
+# How late the first sound of a game is: sound_first_play_bench runs afresh each time
 # (a loaded library stays loaded), on SDL's silent "dummy" device unless
 # SDL_AUDIODRIVER says otherwise, and on a virtual X display unless there is
 # a display already; medians at the end.
-# Usage: bench/sound/first_sound.sh [first_sound executable]   (RUNS=11)
+# Usage: bench/sound/first_sound.sh [sound_first_play_bench executable]   (RUNS=11)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-bench=${1:-$root/build/bench/sound/first_sound}
+bench=${1:-$root/build/bench/sound/sound_first_play_bench}
 runs=${RUNS:-11}
 [[ -x $bench ]] || { echo "first_sound: no executable at $bench (build first)" >&2; exit 1; }
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 run=("$bench")
 if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then
-  command -v xvfb-run >/dev/null || { echo "first_sound: xvfb-run is missing (scripts/setup.sh)" >&2; exit 1; }
+  source "$root/scripts/need.sh"
+  need xvfb xvfb-run
   run=(xvfb-run -a "$bench")
 fi
 scratch=$(mktemp -d)
