@@ -14,12 +14,18 @@ AudioOutput::~AudioOutput() {
     if (device_ != 0) {
         SDL_CloseAudioDevice(device_);
     }
-    if (subsystemUp_) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        // The game uses SDL for nothing else: let it free its own state too.
-        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
-            SDL_Quit();
-        }
+    quitSubsystem();
+}
+
+void AudioOutput::quitSubsystem() {
+    if (!subsystemUp_) {
+        return;
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    subsystemUp_ = false;
+    // The game uses SDL for nothing else: let it free its own state too.
+    if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
+        SDL_Quit();
     }
 }
 
@@ -73,11 +79,16 @@ void AudioOutput::play(std::span<const std::byte> pcm) {
     SDL_UnlockAudioDevice(device_);
 }
 
-void AudioOutput::closeIfIdle() {
-    if (device_ != 0 && SDL_GetQueuedAudioSize(device_) == 0) {
+void AudioOutput::releaseIfIdle() {
+    if (device_ != 0) {
+        if (SDL_GetQueuedAudioSize(device_) != 0) {
+            return;
+        }
         SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
+    // Also when no device could be opened: the subsystem is up all the same.
+    quitSubsystem();
 }
 
 } // namespace stackfall

@@ -25,13 +25,17 @@ public:
     // Drops whatever is still queued and plays `pcm` in its place, with no
     // gap and no overlap; an empty span just stops the sound.
     void play(std::span<const std::byte> pcm);
-    // Closes the device once nothing is left to play, so that no audio
-    // thread runs between games; the next sound opens it again.
-    void closeIfIdle();
+    // Once nothing is left to play, closes the device and takes SDL's audio
+    // down with it, so that no audio thread runs between games: SDL's ALSA
+    // driver keeps one that looks for new devices ten times a second, device
+    // or none. The next sound brings both up again.
+    void releaseIfIdle();
     [[nodiscard]] bool isOpen() const { return device_ != 0; }
 
 private:
     std::unique_ptr<QuietLibraries> quiet_; // from the first open on
+    void quitSubsystem();
+
     bool subsystemUp_ = false;
     std::uint32_t device_ = 0; // SDL_AudioDeviceID, 0 while closed
 };

@@ -22,7 +22,8 @@ public:
     // Starts `sound` in place of any sound still playing and returns at once;
     // no sound is all a failure ever gives.
     virtual void play(Sound sound) = 0;
-    // Lets the audio device go when no sound is playing.
+    // Lets the audio device, and the audio libraries' own threads, go when no
+    // sound is playing.
     virtual void releaseIdleDevice() = 0;
 };
 

@@ -32,9 +32,10 @@ public:
     // window events run.
     void play(Sound sound) override;
 
-    // Lets the audio device go when no sound is playing; the caller decides
-    // when (the game does so a few seconds after its last sound).
-    void releaseIdleDevice() override { output_.closeIfIdle(); }
+    // Lets the audio device, and SDL's audio, go when no sound is playing;
+    // the caller decides when (the game does so a few seconds after its last
+    // sound).
+    void releaseIdleDevice() override { output_.releaseIfIdle(); }
     [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
 
 private:

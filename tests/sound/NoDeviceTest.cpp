@@ -7,6 +7,7 @@
 #include "SoundPlayer.h"
 #include "WaveDecoder.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -92,6 +93,9 @@ TEST_F(NoDeviceTest, AlsaKeepsItsComplaintsToItself) {
     SoundPlayer module(embeddedSound);
     module.play(Sound::Settled);
     module.play(Sound::RowsRemoved);
+    // No device was opened, but ALSA's device watcher would run on.
+    module.releaseIdleDevice();
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "WaveBuilder.h"
 #include "WaveDecoder.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -101,6 +102,7 @@ TEST(PlaybackTest, TheDeviceIsLetGoOnlyOnceTheSoundHasPlayed) {
     waitFor(1862);
     module.releaseIdleDevice();
     EXPECT_FALSE(module.deviceOpen());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U); // no audio thread left running
     module.play(Sound::RowsRemoved); // and the next sound opens it again
     EXPECT_TRUE(module.deviceOpen());
 }
