@@ -26,23 +26,18 @@ QPixmap embeddedPng(const QString& name) {
 Picture::Picture(const QString& name) : name_(name) {
 }
 
-const QPixmap& Picture::forRatio(qreal ratio) const {
+QPixmap Picture::forRatio(qreal ratio) const {
     if (ratio > 1.0) {
-        if (!sharp_) {
-            sharp_ = load(name_, "@2x", 2.0);
-        }
-        if (!sharp_->isNull()) {
-            return *sharp_;
+        QPixmap sharp = load(name_, "@2x", 2.0);
+        if (!sharp.isNull()) {
+            return sharp;
         }
     }
-    if (!normal_) {
-        normal_ = load(name_, "", 1.0);
-    }
-    return *normal_;
+    return load(name_, "", 1.0);
 }
 
 void Picture::draw(QPainter& painter, QPoint topLeft) const {
-    const QPixmap& pixmap = forRatio(painter.device()->devicePixelRatioF());
+    const QPixmap pixmap = forRatio(painter.device()->devicePixelRatioF());
     if (!pixmap.isNull()) {
         painter.drawPixmap(topLeft, pixmap);
     }

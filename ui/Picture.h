@@ -4,8 +4,6 @@
 #include <QPixmap>
 #include <QString>
 
-#include <optional>
-
 class QPainter;
 class QPoint;
 
@@ -18,8 +16,10 @@ namespace stackfall {
 
 // One of the embedded pictures, drawn at its own size in logical pixels.
 // Where a double-resolution copy exists it is used on high-density screens.
-// Each copy is decoded only when first drawn, so a picture that is never
-// shown costs nothing. A missing picture draws nothing.
+// The pictures are drawn seldom: in a window's first frame, and where
+// something over them has gone. So each is decoded when drawn and not kept,
+// which spares the window its largest block of memory for the sake of well
+// under a millisecond then. A missing picture draws nothing.
 class Picture {
 public:
     explicit Picture(const QString& name);
@@ -27,11 +27,9 @@ public:
     void draw(QPainter& painter, QPoint topLeft) const;
 
 private:
-    [[nodiscard]] const QPixmap& forRatio(qreal ratio) const;
+    [[nodiscard]] QPixmap forRatio(qreal ratio) const;
 
     QString name_;
-    mutable std::optional<QPixmap> normal_;
-    mutable std::optional<QPixmap> sharp_;
 };
 
 } // namespace stackfall

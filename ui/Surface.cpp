@@ -153,7 +153,15 @@ void Surface::paint(QPainter& painter, const QRegion& dirty) const {
         square(layout::ringRect(i), ring_[static_cast<std::size_t>(i)]);
     }
 
-    picture(panel_, layout::SidePanel);
+    // The frames on the panel hide what lies under them, and most repaints
+    // there (the preview's, the level name's) lie wholly inside one: the
+    // panel is decoded only where some of it shows.
+    static const QRegion framesOnPanel = QRegion(shapeBounds(layout::PreviewFrame, 1)) +
+                                         shapeBounds(layout::ScoreFrame, 3) +
+                                         shapeBounds(layout::LevelFrame, 2);
+    if (!(dirty.intersected(layout::SidePanel) - framesOnPanel).isEmpty()) {
+        panel_.draw(painter, layout::SidePanel.topLeft());
+    }
     picture(start_, layout::StartButton);
     picture(about_, layout::AboutButton);
     picture(exit_, layout::ExitButton);
