@@ -103,7 +103,7 @@ TEST(PlaybackTest, TheDeviceIsLetGoOnlyOnceTheSoundHasPlayed) {
     module.releaseIdleDevice();
     EXPECT_FALSE(module.deviceOpen());
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U); // no audio thread left running
-    module.play(Sound::RowsRemoved); // and the next sound opens it again
+    module.play(Sound::RowsRemoved);            // and the next sound opens it again
     EXPECT_TRUE(module.deviceOpen());
 }
 
