@@ -4,6 +4,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPoint>
+#include <QPointF>
+#include <QRectF>
+
+#include <algorithm>
 
 namespace stackfall {
 
@@ -38,8 +42,15 @@ QPixmap Picture::forRatio(qreal ratio) const {
 
 void Picture::draw(QPainter& painter, QPoint topLeft) const {
     const QPixmap pixmap = forRatio(painter.device()->devicePixelRatioF());
-    if (!pixmap.isNull()) {
-        painter.drawPixmap(topLeft, pixmap);
+    // In bands: Qt hands a copy of a hundred rows or more to worker threads,
+    // which for a copy made once cost more to start, and to end when they
+    // have idled for half a minute, than the copy itself.
+    constexpr int BandRows = 64;
+    const qreal ratio = pixmap.devicePixelRatio();
+    for (int row = 0; row < pixmap.height(); row += BandRows) {
+        painter.drawPixmap(
+            QPointF(topLeft) + QPointF(0, row / ratio), pixmap,
+            QRectF(0, row, pixmap.width(), std::min(BandRows, pixmap.height() - row)));
     }
 }
 

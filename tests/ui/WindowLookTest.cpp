@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -190,6 +191,16 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     h.ops.setBorderFill(0, 0xc0c0c0);
     QCoreApplication::processEvents();
     QVERIFY(recorder.painted.isEmpty());
+
+    // Partial repaints leave on screen what a whole one draws, also where the
+    // side panel shows between the frames that hide the rest of it.
+    h.ops.setLabelText(stackfall::Label::Level, "Mid");
+    h.form.update(QRect(370, 60, 20, 10)); // from the preview's frame to the score's
+    const auto onScreen = [&h] {
+        return h.form.screen()->grabWindow(h.form.winId()).toImage().convertToFormat(
+            QImage::Format_RGB32);
+    };
+    QTRY_COMPARE(onScreen(), h.grab());
 }
 
 void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
