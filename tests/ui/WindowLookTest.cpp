@@ -197,8 +197,10 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     h.ops.setLabelText(stackfall::Label::Level, "Mid");
     h.form.update(QRect(370, 60, 20, 10)); // from the preview's frame to the score's
     const auto onScreen = [&h] {
-        return h.form.screen()->grabWindow(h.form.winId()).toImage().convertToFormat(
-            QImage::Format_RGB32);
+        return h.form.screen()
+            ->grabWindow(h.form.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
     };
     QTRY_COMPARE(onScreen(), h.grab());
 }
