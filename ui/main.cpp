@@ -5,6 +5,7 @@
 #include "SoundRelay.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
 int main(int argc, char* argv[]) {
     stackfall::DisplayCheck displayCheck;
@@ -12,6 +13,10 @@ int main(int argc, char* argv[]) {
     displayCheck.started();
     // The windows decide when the program ends (see ProgramWindows).
     QApplication::setQuitOnLastWindowClosed(false);
+    // Qt's pixmap cache holds only what the style draws for the level bar,
+    // which is seldom redrawn; kept empty, it keeps no timer that would wake
+    // the idle game every half minute to age its entries.
+    QPixmapCache::setCacheLimit(0);
 
     stackfall::SoundRelay relay;
     stackfall::ClockRandom random;
