@@ -254,11 +254,8 @@ for run in $(seq "$runs"); do
   floor_first+=("$first_us")
   floor_cpu+=("$startup_ns")
   floor_rss+=("$load_kib")
-  measure_floor_frames
-  floor_frames_ns+=("$frames_ns")
-  first_us=${floor_first[-1]} startup_ns=${floor_cpu[-1]} load_kib=${floor_rss[-1]}
-  printf 'run %d: floor: first window %s ms, start-up CPU %s ms, resident %s MiB; CPU %s ms in 10 s of frames\n' \
-    "$run" "$(us_ms "$first_us")" "$(ms "$startup_ns")" "$(mib "$load_kib")" "$(ms "$frames_ns")"
+  printf 'run %d: floor: first window %s ms, start-up CPU %s ms, resident %s MiB\n' \
+    "$run" "$(us_ms "$first_us")" "$(ms "$startup_ns")" "$(mib "$load_kib")"
 
   measure_game full
   game_first+=("$first_us")
@@ -271,6 +268,11 @@ for run in $(seq "$runs"); do
   printf 'run %d: game:  first window %s ms, start-up CPU %s ms, resident %s MiB; CPU %s ms in 10 s with no game, %s ms in 10 s at Hard; resident %s MiB after %d s at Hard; CPU %s ms in 10 s after the game\n' \
     "$run" "$(us_ms "$first_us")" "$(ms "$startup_ns")" "$(mib "$load_kib")" \
     "$(ms "$idle")" "$(ms "$hard")" "$(mib "$played_kib")" "$play_seconds" "$(ms "$ended")"
+
+  # Last, so that the start-ups above follow each other as closely as before.
+  measure_floor_frames
+  floor_frames_ns+=("$frames_ns")
+  printf 'run %d: floor: CPU %s ms in 10 s of frames\n' "$run" "$(ms "$frames_ns")"
 done
 echo "load average after the runs: $(cut -d' ' -f1-3 /proc/loadavg)"
 
