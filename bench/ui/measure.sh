@@ -94,6 +94,16 @@ cpu_now() {
   read -r cpu <&"${CPU_CLOCK[0]}"
   ((cpu >= 0)) || { echo "measure: cannot read the CPU clock of process $pid" >&2; exit 1; }
 }
+# Runs the command given (sleep 10, say) and sets spent to the CPU time
+# process $pid used meanwhile, in ns.
+cpu_during() {
+  local before
+  cpu_now
+  before=$cpu
+  "$@"
+  cpu_now
+  spent=$((cpu - before))
+}
 
 # Starts the program $1 with the arguments after it; sets pid, and first_us
 # to the microseconds until its first top-level window maps.
@@ -190,14 +200,10 @@ measure_floor() {
 
 # The floor repainting at the pace of "Hard"; sets frames_ns.
 measure_floor_frames() {
-  local c0
   start "$floor" --frames
   sleep 1 # past its start-up; it never goes quiet
-  cpu_now
-  c0=$cpu
-  sleep 10
-  cpu_now
-  frames_ns=$((cpu - c0))
+  cpu_during sleep 10
+  frames_ns=$spent
   stop
 }
 
@@ -208,12 +214,8 @@ measure_game() {
   win=$(xdotool search --sync --onlyvisible --name '^Stackfall$' | head -n1)
   [[ $1 == full ]] || { stop; return; }
 
-  local c0
-  cpu_now
-  c0=$cpu
-  sleep 10
-  cpu_now
-  idle=$((cpu - c0))
+  cpu_during sleep 10
+  idle=$spent
 
   # "Hard": the lower arrow of the level scroll bar, twice; then Start.
   xdotool mousemove --window "$win" 464 140 click 1
@@ -221,11 +223,8 @@ measure_game() {
   xdotool mousemove --window "$win" 464 140 click 1
   sleep 0.1
   xdotool mousemove --window "$win" 330 217 click 1
-  cpu_now
-  c0=$cpu
-  play 10
-  cpu_now
-  hard=$((cpu - c0))
+  cpu_during play 10
+  hard=$spent
   play $((play_seconds - 10))
   played_kib=$(rss_kib)
 
@@ -236,11 +235,8 @@ measure_game() {
     sleep 0.1
   done
   sleep 4
-  cpu_now
-  c0=$cpu
-  sleep 10
-  cpu_now
-  ended=$((cpu - c0))
+  cpu_during sleep 10
+  ended=$spent
   stop
 }
 
