@@ -1,28 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "IconFiles.h"
 
+#include "Bytes.h"
+
 #include <cstdint>
 #include <stdexcept>
 
 namespace stackfall::pictures {
 
 namespace {
-
-void appendLittle16(QByteArray& out, std::uint32_t value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void appendLittle32(QByteArray& out, std::uint32_t value) {
-    appendLittle16(out, value & 0xFFFF);
-    appendLittle16(out, value >> 16);
-}
-
-void appendBig32(QByteArray& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        out.append(static_cast<char>((value >> shift) & 0xFF));
-    }
-}
 
 std::uint32_t length(const QByteArray& bytes) {
     return static_cast<std::uint32_t>(bytes.size());

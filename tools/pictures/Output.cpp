@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Output.h"
 
+#include "Bytes.h"
+
 #include <QFile>
 #include <QImage>
 
@@ -22,17 +24,11 @@ std::uint32_t crc32(const QByteArray& bytes) {
     return crc ^ 0xFFFFFFFFU;
 }
 
-void appendBigEndian(QByteArray& to, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
-        to.append(static_cast<char>((value >> shift) & 0xFFU));
-    }
-}
-
 void appendChunk(QByteArray& png, const char* type, const QByteArray& data) {
-    appendBigEndian(png, static_cast<std::uint32_t>(data.size()));
+    appendBig32(png, static_cast<std::uint32_t>(data.size()));
     const QByteArray typed = QByteArray(type) + data;
     png.append(typed);
-    appendBigEndian(png, crc32(typed));
+    appendBig32(png, crc32(typed));
 }
 
 } // namespace
@@ -56,8 +52,8 @@ QByteArray pngBytes(const QImage& image) {
     }
 
     QByteArray header;
-    appendBigEndian(header, static_cast<std::uint32_t>(pixels.width()));
-    appendBigEndian(header, static_cast<std::uint32_t>(pixels.height()));
+    appendBig32(header, static_cast<std::uint32_t>(pixels.width()));
+    appendBig32(header, static_cast<std::uint32_t>(pixels.height()));
     header.append(static_cast<char>(8));             // bits per sample
     header.append(static_cast<char>(alpha ? 6 : 2)); // RGBA or RGB
     header.append(3, '\0');                          // deflate, adaptive filtering, no interlace
