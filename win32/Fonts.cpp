@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Fonts.h"
+
+#include "Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cwchar>
+
+namespace stackfall {
+
+namespace {
+
+// "MS Sans Serif" is a bitmap face with a few sizes. The first of these
+// that is present stands in for it: the same design in outlines, on every
+// Windows since 2000; then faces of its kind that wine has too.
+constexpr std::array<const wchar_t*, 3> StandInFaces{L"Microsoft Sans Serif", L"Tahoma", L"Arial"};
+
+// A device context to measure in, for one scope.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    [[nodiscard]] HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
+    LOGFONTW font{};
+    font.lfHeight = -pixels; // the em, not the cell
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = ANTIALIASED_QUALITY;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return font;
+}
+
+// Whether GDI has the face of `font`: any size of an outline face, only the
+// sizes drawn for it of a bitmap face, which GDI would otherwise blow up.
+bool hasFaceAtSize(const LOGFONTW& font) {
+    struct Search {
+        int em;
+        bool found;
+    } search{-font.lfHeight, false};
+    LOGFONTW family{};
+    family.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(family.lfFaceName, font.lfFaceName, LF_FACESIZE - 1);
+    const ScreenDc screen;
+    EnumFontFamiliesExW(
+        screen.get(), &family,
+        [](const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM data) -> int {
+            auto* s = reinterpret_cast<Search*>(data);
+            s->found = (type & RASTER_FONTTYPE) == 0 ||
+                       metrics->tmHeight - metrics->tmInternalLeading == s->em;
+            return s->found ? 0 : 1;
+        },
+        reinterpret_cast<LPARAM>(&search), 0);
+    return search.found;
+}
+
+// Whether the face GDI picks for `font` is the one asked for.
+bool hasFace(const LOGFONTW& font) {
+    const GdiObject<HFONT> made(CreateFontIndirectW(&font));
+    const ScreenDc screen;
+    const Selected selected(screen.get(), made.get());
+    std::array<wchar_t, LF_FACESIZE> face{};
+    GetTextFaceW(screen.get(), static_cast<int>(face.size()), face.data());
+    return _wcsicmp(face.data(), font.lfFaceName) == 0;
+}
+
+LOGFONTW chosenFace(double points, bool bold, const Scale& scale) {
+    const int pixels = scale.px(captions::pixelSize(points));
+    LOGFONTW font = logFont(wide(captions::FaceName).c_str(), pixels, bold);
+    if (hasFaceAtSize(font)) {
+        return font;
+    }
+    for (const wchar_t* face : StandInFaces) {
+        font = logFont(face, pixels, bold);
+        if (hasFace(font)) {
+            return font;
+        }
+    }
+    return font; // whatever sans-serif face GDI finds for the last
+}
+
+} // namespace
+
+SIZE textSize(HFONT font, std::wstring_view text) {
+    const ScreenDc screen;
+    const Selected selected(screen.get(), font);
+    SIZE size{};
+    GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+GdiObject<HFONT> designFont(double points, bool bold, const Scale& scale) {
+    const LOGFONTW font = chosenFace(points, bold, scale);
+    return GdiObject<HFONT>(CreateFontIndirectW(&font));
+}
+
+GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale) {
+    LOGFONTW font = chosenFace(caption.points, caption.bold, scale);
+    GdiObject<HFONT> made(CreateFontIndirectW(&font));
+    const std::wstring text = wide(caption.text);
+    const int designWidth = scale.px(caption.rect.width);
+    const int width = textSize(made.get(), text).cx;
+    if (width <= designWidth || width <= 0) {
+        return made;
+    }
+    // Narrower glyphs through the average character width, down to half.
+    TEXTMETRICW metrics{};
+    {
+        const ScreenDc screen;
+        const Selected selected(screen.get(), made.get());
+        GetTextMetricsW(screen.get(), &metrics);
+    }
+    for (int average = metrics.tmAveCharWidth * designWidth / width;
+         average >= std::max(1, static_cast<int>(metrics.tmAveCharWidth) / 2); --average) {
+        font.lfWidth = average;
+        made.reset(CreateFontIndirectW(&font));
+        if (textSize(made.get(), text).cx <= designWidth) {
+            break;
+        }
+    }
+    return made;
+}
+
+GdiObject<HFONT> shrunkToWidth(const captions::Caption& caption, std::wstring_view text, int width,
+                               const Scale& scale) {
+    LOGFONTW font = chosenFace(caption.points, caption.bold, scale);
+    GdiObject<HFONT> made(CreateFontIndirectW(&font));
+    while (-font.lfHeight > 1 && textSize(made.get(), text).cx > width) {
+        ++font.lfHeight; // one pixel smaller
+        made.reset(CreateFontIndirectW(&font));
+    }
+    return made;
+}
+
+} // namespace stackfall

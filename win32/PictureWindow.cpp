@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PictureWindow.h"
+
+#include "PictureStore.h"
+#include "Text.h"
+#include "WindowClass.h"
+
+#include <utility>
+
+namespace stackfall {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"StackfallPictureWindow";
+
+int dpiOf(HWND hwnd) {
+    HDC dc = GetDC(hwnd);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(hwnd, dc);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+} // namespace
+
+PictureWindow::PictureWindow(HINSTANCE instance, PictureStore& pictures,
+                             const windows::PictureWindowLook& look, HWND beside,
+                             std::function<void()> closed)
+    : pictures_(pictures), look_(look), closed_(std::move(closed)) {
+    registerWindowClass(instance, ClassName, windowProcOf<PictureWindow>);
+    // A tool window with no owner: no frame, no icon, no taskbar button.
+    hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, wide(look.title).c_str(), WS_POPUP, 0, 0,
+                            0, 0, nullptr, nullptr, instance, this);
+    scale_.dpi = dpiOf(hwnd_);
+    const int width = scale_.px(look.size.width);
+    const int height = scale_.px(look.size.height);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    SetWindowPos(hwnd_, nullptr, area.left + (widthOf(area) - width) / 2,
+                 area.top + (heightOf(area) - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PictureWindow::~PictureWindow() {
+    if (hwnd_ != nullptr) {
+        closed_ = nullptr;
+        DestroyWindow(hwnd_);
+    }
+}
+
+void PictureWindow::show() {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+LRESULT PictureWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        // The margins right of and below the picture show the button face.
+        FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+        pictures_.draw(dc, look_.picture, 0, 0, scale_);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    // Any button, anywhere in the window, picture or margin; a press and a
+    // release in the window.
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        pressed_ = true;
+        SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        const bool pressed = std::exchange(pressed_, false);
+        ReleaseCapture();
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        const POINT p{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (pressed && PtInRect(&client, p) != FALSE) {
+            DestroyWindow(hwnd); // this object may be gone when it returns
+        }
+        return 0;
+    }
+    case WM_NCDESTROY:
+        hwnd_ = nullptr;
+        if (closed_) {
+            std::exchange(closed_, nullptr)();
+        }
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace stackfall

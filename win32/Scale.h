@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "Rect.h"
+
+#include <windows.h>
+
+namespace stackfall {
+
+// Logical pixels, as the layout gives them, to the screen's pixels at its
+// dots per inch (96 at 100 %). Edges are scaled rather than sizes, so that
+// neighbouring squares still share their outline at 150 %.
+struct Scale {
+    int dpi = USER_DEFAULT_SCREEN_DPI;
+
+    [[nodiscard]] constexpr int px(int logical) const {
+        const int scaled = logical * dpi;
+        return scaled >= 0 ? (scaled + 48) / 96 : -((-scaled + 48) / 96);
+    }
+    [[nodiscard]] constexpr RECT rect(const Rect& r) const {
+        return {px(r.x), px(r.y), px(r.right()), px(r.bottom())};
+    }
+    [[nodiscard]] constexpr bool sharp() const { return dpi > USER_DEFAULT_SCREEN_DPI; }
+};
+
+[[nodiscard]] inline int widthOf(const RECT& r) {
+    return r.right - r.left;
+}
+[[nodiscard]] inline int heightOf(const RECT& r) {
+    return r.bottom - r.top;
+}
+
+} // namespace stackfall
