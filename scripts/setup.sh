@@ -4,9 +4,11 @@
 #   play     what building and playing need: compiler, CMake, Qt 6 and SDL2
 #            development packages, the font the window uses (scripts/run.sh)
 #   package  play, and what cpack needs to make the Debian package
-#   test     package, and the tools every test, benchmark and generator
-#            calls (scripts/test.sh)
-# Usage: scripts/setup.sh [play|package|test]   (test when none is named)
+#   windows  what cross-building the Windows program needs
+#            (scripts/build-windows.sh)
+#   test     package and windows, and the tools every test, benchmark and
+#            generator calls (scripts/test.sh)
+# Usage: scripts/setup.sh [play|package|windows|test]   (test when none is named)
 # Idempotent: when every package of the set is present it installs nothing and
 # returns at once. As root it runs apt-get itself; otherwise through sudo, and
 # without sudo it prints the command to run as root and fails.
@@ -24,8 +26,16 @@ play=(
 # with dpkg-shlibdeps.
 package=("${play[@]}" file dpkg-dev)
 
+# The cross compiler's posix flavour, which has std::thread; zip for the
+# archive that goes to players.
+windows=(cmake make g++-mingw-w64-x86-64-posix zip)
+
 test=(
   "${package[@]}"
+  "${windows[@]}"
+  # the Windows program's tests: GoogleTest's sources to build it for
+  # Windows, and wine with its own fonts to run them
+  googletest wine wine64 fonts-wine
   # unit tests and benchmarks; Xlib for the window-closing helper
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   # fuzzing (libFuzzer ships with clang), leak checks, formatting
@@ -42,9 +52,10 @@ set_name=${1:-test}
 case $set_name in
 play) packages=("${play[@]}") ;;
 package) packages=("${package[@]}") ;;
+windows) packages=("${windows[@]}") ;;
 test) packages=("${test[@]}") ;;
 *)
-  echo "usage: ${0##*/} [play|package|test]" >&2
+  echo "usage: ${0##*/} [play|package|windows|test]" >&2
   exit 2
   ;;
 esac
