@@ -8,7 +8,7 @@
 # (the tests are left out unless -DSTACKFALL_BUILD_TESTS=ON is given).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${1:-$root/build-windows}
+build=$(realpath -m "${1:-$root/build-windows}")
 shift || true
 source "$root/scripts/need.sh"
 need g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres

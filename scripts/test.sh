@@ -37,4 +37,23 @@ build_fuzzer() {
 stage "fuzz: build" build_fuzzer
 stage "fuzz: tests" ctest --test-dir "$root/build-fuzz" --output-on-failure -j "$jobs"
 
+# The Windows program, cross-built and run under wine: the rules' tests, its
+# resources, and the program played on a virtual display beside the Qt
+# build above. One wine prefix, made once and kept in the build.
+windows_prefix() {
+  export WINEPREFIX=$root/build-windows/wine WINEDEBUG=-all
+  if [[ ! -f $WINEPREFIX/system.reg ]]; then
+    mkdir -p "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1
+    wineserver -w
+  fi
+  # A new prefix lacks wine's own faces, "MS Sans Serif" among them.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+stage "windows: wine prefix" windows_prefix
+stage "windows: build" bash "$root/scripts/build-windows.sh" "$root/build-windows" \
+  -DSTACKFALL_BUILD_TESTS=ON -DSTACKFALL_QT_PROGRAM="$root/build/qt/stackfall"
+stage "windows: tests" ctest --test-dir "$root/build-windows" --output-on-failure -j "$jobs"
+
 stage_summary

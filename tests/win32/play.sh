@@ -1,0 +1,238 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Plays the Windows program under wine on a virtual X display, as a player
+# would, and holds its window at load against the Qt build's.
+# Usage: play.sh <stackfall.exe> <source dir> <Qt stackfall executable>
+# Wine runs in $WINEPREFIX, which must exist (scripts/test.sh makes it).
+set -euo pipefail
+
+exe=$1
+root=$2
+qt=$3
+
+source "$root/scripts/need.sh"
+need wine wine wineserver
+need xvfb Xvfb
+need xdotool xdotool
+need imagemagick import convert compare
+[[ -d ${WINEPREFIX:-} ]] || {
+  echo "${0##*/}: WINEPREFIX names no wine prefix" >&2
+  exit 1
+}
+
+work=$(mktemp -d)
+source "$root/tests/hardening/x_session.sh"
+finish() {
+  local status=$?
+  wineserver -k 2>/dev/null || true
+  (exit "$status")
+  end_session
+}
+trap finish EXIT
+
+start_display
+export WINEDEBUG=-all
+# A server of this display's own: one left from an earlier run would hold
+# windows on another display.
+wineserver -k 2>/dev/null || true
+wineserver -p >"$work/wineserver.log" 2>&1
+
+checks=0
+check() {
+  checks=$((checks + 1))
+  echo "ok $checks - $*"
+}
+
+# The window's client area at load, the Qt build's first.
+game=("$qt")
+start_game
+qt_window=$(wait_window Stackfall) || fail "the Qt build's window did not appear"
+sleep 0.5
+import -window "$qt_window" "$work/qt.png"
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+
+game=(wine "$exe")
+start_game
+main=$(wait_window Stackfall 30) || fail "the main window did not appear"
+eval "$(xdotool getwindowgeometry --shell "$main")" # X, Y, WIDTH, HEIGHT
+[[ $WIDTH == 485 && $HEIGHT == 424 ]] || fail "the client area is ${WIDTH}x$HEIGHT, not 485x424"
+# The frame, title bar included, is centred; the client area lies below the
+# middle by half the title bar.
+((X == (1024 - 485) / 2 && Y >= (768 - 424) / 2 && Y <= (768 - 424) / 2 + 30)) ||
+  fail "the window is at $X,$Y, not centred"
+check "the main window's client area is 485x424, centred"
+
+sleep 0.5
+import -window "$main" "$work/win32.png"
+# Text is drawn by each toolkit's own font engine in the face it finds, and
+# the level bar and the clock panel's sunken edge are each toolkit's own
+# look: those rectangles are left out, a pixel wider than designed where a
+# stand-in face reaches past the design.
+mask=(
+  -fill black
+  -draw "rectangle 439,0 484,13"      # "F3 pause"
+  -draw "rectangle 399,15 457,40"     # "Score"
+  -draw "rectangle 295,31 333,48"     # "Next "
+  -draw "rectangle 383,103 424,119"   # "Level"
+  -draw "rectangle 392,120 448,140"   # the level's name
+  -draw "rectangle 456,120 472,144"   # the level bar
+  -draw "rectangle 392,48 472,88"     # the score
+  -draw "rectangle 346,394 400,414"   # the clock
+  -fill none -stroke black -strokewidth 2
+  -draw "rectangle 264.5,392.5 479.5,415.5" # the clock panel's edge
+)
+convert "$work/qt.png" "${mask[@]}" "$work/qt-masked.png"
+convert "$work/win32.png" "${mask[@]}" "$work/win32-masked.png"
+differing=$(compare -metric AE "$work/qt-masked.png" "$work/win32-masked.png" "$work/diff.png" 2>&1 || true)
+echo "pixels differing from the Qt build's at load, outside text: $differing"
+((differing == 0)) || fail "$differing pixels differ from the Qt build's window (see $work/diff.png)"
+check "the window at load matches the Qt build's outside text"
+
+# The leftmost and the lowest column and row of the falling piece.
+piece_left() {
+  local n min=99
+  for n in $(blue_cells "$main"); do
+    (((n - 1) % 13 + 1 < min)) && min=$(((n - 1) % 13 + 1))
+  done
+  echo "$min"
+}
+piece_top() {
+  local n min=99
+  for n in $(blue_cells "$main"); do
+    (((n - 1) / 13 + 1 < min)) && min=$(((n - 1) / 13 + 1))
+  done
+  echo "$min"
+}
+piece_bottom() {
+  local n max=0
+  for n in $(blue_cells "$main"); do
+    (((n - 1) / 13 + 1 > max)) && max=$(((n - 1) / 13 + 1))
+  done
+  echo "$max"
+}
+level_name_shot() {
+  import -window "$main" -crop 56x20+392+120 +repage "$work/level-$1.png"
+}
+same_level_name() {
+  [[ $(compare -metric AE "$work/level-$1.png" "$work/level-$2.png" /dev/null 2>&1 || true) == 0 ]]
+}
+# Presses key $1 once in the main window; the piece must move by $2 columns.
+key_moves() {
+  local before after
+  before=$(piece_left)
+  xdotool key --window "$main" "$1"
+  sleep 0.3
+  after=$(piece_left)
+  ((after - before == $2)) || fail "$1 moved the piece from column $before to $after, not by $2 ($3)"
+}
+# Waits up to $2 seconds for the window titled $1 to go.
+wait_gone() {
+  local _
+  for _ in $(seq $(($2 * 10))); do
+    window_shown "$1" || return 0
+    sleep 0.1
+  done
+  fail "the window \"$1\" is still open"
+}
+
+click_start "$main"
+sleep 0.3
+[[ $(piece_bottom) -le 2 ]] || fail "Start brought in no piece"
+# The focus starts on the clock panel; a click gives it to the score panel,
+# Tab then to the level bar and on to the focus keeper.
+key_moves Left -1 "clock panel"
+click "$main" 432 68
+key_moves Right 1 "score panel"
+xdotool key --window "$main" Tab
+key_moves Left -1 "level bar"
+xdotool key --window "$main" Tab
+key_moves Right 1 "focus keeper"
+check "a key press moves the piece once from each control that takes the focus"
+
+# Restart, asked while paused with the piece below the pause banner: No
+# leaves the game as it was, paused; Yes, the default, starts afresh, with a
+# new piece at the top falling.
+for _ in $(seq 100); do
+  (($(piece_top) >= 7)) && break
+  sleep 0.1
+done
+xdotool key --window "$main" F3
+sleep 0.3
+paused=$(blue_cells "$main")
+(($(piece_top) >= 7)) || fail "the piece did not fall below the pause banner"
+click_start "$main"
+question=$(wait_window "God Warning !!!") || fail "no restart question"
+xdotool key --window "$question" n
+wait_gone "God Warning !!!" 10
+sleep 0.5
+[[ $(blue_cells "$main") == "$paused" ]] || fail "No changed the paused game"
+click_start "$main"
+question=$(wait_window "God Warning !!!") || fail "no restart question"
+xdotool key --window "$question" Return
+wait_gone "God Warning !!!" 10
+for _ in $(seq 50); do
+  (($(piece_bottom) <= 3)) && break
+  sleep 0.1
+done
+(($(piece_bottom) <= 3)) || fail "Yes did not restart the game"
+check "the restart question: No leaves the paused game, Yes starts afresh"
+
+# A level chosen with the level bar moves the focus on, so the arrow keys
+# steer the piece and leave the level alone.
+level_name_shot easy
+click "$main" 464 139
+sleep 0.3
+level_name_shot mid
+same_level_name easy mid && fail "the level bar's lower arrow did not change the level"
+key_moves Left -1 "after a level change"
+level_name_shot after
+same_level_name mid after || fail "Left changed the level: the level bar kept the focus"
+check "after a level change the keys steer the piece, not the level bar"
+
+# Exit, answered Cancel: nothing changes.
+click_exit "$main"
+question=$(wait_window "What's up, Zolbert !!") || fail "no exit question"
+xdotool key --window "$question" Escape
+wait_gone "What's up, Zolbert !!" 10
+running || fail "Cancel ended the program"
+check "the exit question: Cancel goes on"
+
+# The about box: one window, however often asked for, centred, closed by a
+# click.
+click_about "$main"
+about=$(wait_window "About MyApp") || fail "no about box"
+click_about "$main"
+sleep 0.3
+(($(xdotool search --onlyvisible --name '^About MyApp$' | wc -l) == 1)) ||
+  fail "a second about box opened"
+eval "$(xdotool getwindowgeometry --shell "$about")"
+[[ $WIDTH == 354 && $HEIGHT == 252 && $X == 335 && $Y == 258 ]] ||
+  fail "the about box is ${WIDTH}x$HEIGHT at $X,$Y, not 354x252 at 335,258"
+click "$about" 352 250
+wait_gone "About MyApp" 10
+check "the about box: single, 354x252, centred, closed by a click in its margin"
+
+# At the hardest level, with every piece pushed down, the stack soon
+# reaches the top.
+click "$main" 464 139
+for _ in $(seq 60); do
+  xdotool key --window "$main" --delay 2 Down Down Down Down Down Down Down Down Down Down
+  window_shown Form2 && break
+done
+over=$(wait_window Form2 5) || fail "no game-over window"
+eval "$(xdotool getwindowgeometry --shell "$over")"
+[[ $WIDTH == 501 && $HEIGHT == 339 && $X == 261 && $Y == 214 ]] ||
+  fail "the game-over window is ${WIDTH}x$HEIGHT at $X,$Y, not 501x339 at 261,214"
+click "$over" 250 170
+wait_gone Form2 10
+check "the game-over window: 501x339, centred, closed by a click"
+
+# Exit, answered OK with the default button: the program ends at once.
+click_exit "$main"
+question=$(wait_window "What's up, Zolbert !!") || fail "no exit question"
+xdotool key --window "$question" Return
+wait_game_end 10 || fail "the program did not end after OK"
+((game_status == 0)) || fail "the program ended with status $game_status"
+check "the exit question: OK ends the program"
