@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Measures the Windows program: its size and import table, and its start-up
+# under wine on a virtual X display beside the Qt build's in the same run.
+#
+#   size, imports   of the stripped stackfall.exe (objdump -p);
+#   start-up        measured by the program itself with QueryPerformanceCounter
+#                   from WinMain to the end of the main window's first paint
+#                   (STACKFALL_STARTUP_REPORT), with wine's server already
+#                   running;
+#   floor start-up  the same for a bare window of the game's size
+#                   (bench/win32/floor): what wine itself costs;
+#   Qt start-up CPU CPU time of the whole Qt process from start until it has
+#                   gone quiet after its window maps (less than 0.5 ms in each
+#                   of three 100 ms steps), as bench/ui/measure.sh reads it;
+#   CPU with no game of the Windows program's process over 10 s.
+# Runs alternate, Qt, floor, then the game, after one warm-up of each;
+# medians at the end with the target beside them.
+#
+# Usage: bench/win32/measure.sh [stackfall.exe] [Qt stackfall]
+#   RUNS=11; by default build-windows/stackfall.exe and build/qt/stackfall,
+#   which must be built (scripts/build-windows.sh, scripts/build.sh).
+#   WINEPREFIX defaults to build-windows/wine (scripts/test.sh makes it).
+# It exits 0 whatever the figures: it measures; it fails only when something
+# cannot be run.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/../.." && pwd)
+exe=${1:-$root/build-windows/stackfall.exe}
+floor=$(dirname "$exe")/bench/win32/win32_floor_window.exe
+[[ -f $floor ]] || floor=$(dirname "$exe")/../bench/win32/win32_floor_window.exe
+qt=${2:-$root/build/qt/stackfall}
+runs=${RUNS:-11}
+export WINEPREFIX=${WINEPREFIX:-$root/build-windows/wine} WINEDEBUG=-all
+source "$root/scripts/need.sh"
+need wine wine wineserver
+need binutils-mingw-w64-x86-64 x86_64-w64-mingw32-objdump
+need xvfb Xvfb
+need xdotool xdotool
+need python3 python3
+for f in "$exe" "$floor" "$qt"; do
+  [[ -f $f ]] || { echo "measure: no executable at $f" >&2; exit 1; }
+done
+[[ -d $WINEPREFIX ]] || { echo "measure: no wine prefix at $WINEPREFIX" >&2; exit 1; }
+
+work=$(mktemp -d)
+xvfb_pid=
+pid=
+cleanup() {
+  for p in $pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s $work/display ]] && break
+  sleep 0.05
+done
+[[ -s $work/display ]] || { echo "measure: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR=$work
+wineserver -k 2>/dev/null || true
+wineserver -p >/dev/null 2>&1
+
+# The CPU time of the whole process $pid so far, in ns: its CPU-time clock
+# counts every thread, ended ones too.
+cpu_ns() {
+  python3 -c 'import sys, time; print(time.clock_gettime_ns((~int(sys.argv[1]) << 3) | 2))' "$pid"
+}
+
+# The Qt build's start-up CPU, in ns.
+qt_startup() {
+  "$qt" >/dev/null 2>&1 &
+  pid=$!
+  timeout 30 xdotool search --sync --onlyvisible --name '^Stackfall$' >/dev/null ||
+    { echo "measure: the Qt build showed no window" >&2; exit 1; }
+  local prev now quiet=0
+  prev=$(cpu_ns)
+  for _ in $(seq 200); do
+    sleep 0.1
+    now=$(cpu_ns)
+    if ((now - prev < 500000)); then
+      ((++quiet >= 3)) && break
+    else
+      quiet=0
+    fi
+    prev=$now
+  done
+  echo "$now"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+
+# The start-up of the Windows program $1 as it measures it, in us; it ends
+# after its first paint.
+win32_startup() {
+  rm -f "$work/startup"
+  STACKFALL_STARTUP_REPORT="$work/startup" timeout 60 wine "$1" >/dev/null 2>&1
+  [[ -s $work/startup ]] || { echo "measure: the program reported no start-up" >&2; exit 1; }
+  cat "$work/startup"
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
+ms() { awk -v n="$1" -v d="$2" 'BEGIN { printf "%.1f", n / d }'; }
+
+size=$(stat -c %s "$exe")
+echo "stackfall.exe: $size bytes ($(ms "$size" 1024) KiB; target at most 512 KiB)"
+echo "imports:"
+x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: /  /p'
+
+qt_startup >/dev/null # warm-up: the caches, and wine's server
+win32_startup "$floor" >/dev/null
+win32_startup "$exe" >/dev/null
+declare -a qt_ns floor_us win32_us
+for run in $(seq "$runs"); do
+  qt_ns+=("$(qt_startup)")
+  floor_us+=("$(win32_startup "$floor")")
+  win32_us+=("$(win32_startup "$exe")")
+  echo "run $run: Qt start-up CPU $(ms "${qt_ns[-1]}" 1e6) ms; Windows floor $(ms "${floor_us[-1]}" 1e3) ms, game $(ms "${win32_us[-1]}" 1e3) ms"
+done
+
+# With no game, nothing should run between events: no timer, no polling.
+wine "$exe" >/dev/null 2>&1 &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^Stackfall$' >/dev/null
+sleep 2
+idle_before=$(cpu_ns)
+sleep 10
+idle=$(($(cpu_ns) - idle_before))
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+
+qm=$(median "${qt_ns[@]}")
+wm=$(median "${win32_us[@]}")
+fm=$(median "${floor_us[@]}")
+echo "medians of $runs runs:"
+echo "  Windows start-up, WinMain to first paint: $(ms "$wm" 1e3) ms (target: at most the Qt figure)"
+echo "  the same for a bare window under wine:    $(ms "$fm" 1e3) ms"
+echo "  Qt start-up CPU:                          $(ms "$qm" 1e6) ms"
+echo "  Windows program's CPU in 10 s with no game: $(ms "$idle" 1e6) ms"
