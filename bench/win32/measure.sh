@@ -116,8 +116,12 @@ win32_startup "$floor" >/dev/null
 win32_startup "$exe" >/dev/null
 declare -a qt_ns floor_us win32_us
 for run in $(seq "$runs"); do
+  # A pause before each, so that none pays for the end of the one before.
+  sleep 1
   qt_ns+=("$(qt_startup)")
+  sleep 1
   floor_us+=("$(win32_startup "$floor")")
+  sleep 1
   win32_us+=("$(win32_startup "$exe")")
   echo "run $run: Qt start-up CPU $(ms "${qt_ns[-1]}" 1e6) ms; Windows floor $(ms "${floor_us[-1]}" 1e3) ms, game $(ms "${win32_us[-1]}" 1e3) ms"
 done
