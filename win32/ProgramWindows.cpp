@@ -41,15 +41,16 @@ void ProgramWindows::quitIfNoneLeft() {
     }
 }
 
-// Every window goes with the process, which ends as soon as the message loop
-// sees the quit; no event of any window reaches the game before that.
+// The process ends here and now, taking every window with it: no event of
+// any window is handled after the player's OK, and nothing waits for the
+// windows to be taken down one by one.
 void ProgramWindows::endProgram() {
     if (ended_) {
         return;
     }
     ended_ = true;
     main_.stop();
-    PostQuitMessage(0);
+    ExitProcess(0);
 }
 
 } // namespace stackfall
