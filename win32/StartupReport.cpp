@@ -2,7 +2,7 @@
 #include "StartupReport.h"
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 namespace stackfall {
 
@@ -22,9 +22,17 @@ void StartupReport::firstPaintDone() const {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     const long long micros = (now.QuadPart - start_.QuadPart) * 1000000 / frequency.QuadPart;
-    if (FILE* file = _wfopen(path_.c_str(), L"a")) {
-        std::fprintf(file, "%lld\n", micros);
-        std::fclose(file);
+    // Written without the C library's formatted output, which would bring a
+    // floating-point formatter into the executable for one number.
+    std::array<char, 24> line{};
+    char* end = std::to_chars(line.data(), line.data() + line.size() - 1, micros).ptr;
+    *end++ = '\n';
+    HANDLE file = CreateFileW(path_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, line.data(), static_cast<DWORD>(end - line.data()), &written, nullptr);
+        CloseHandle(file);
     }
 }
 
