@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 using stackfall::Window;
 using stackfall::testing::Harness;
@@ -47,6 +48,8 @@ void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
     QCOMPARE(about->windowTitle(), QStringLiteral("About MyApp"));
     QCOMPARE(about->size(), QSize(354, 252));
     QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // Owned by the main window: kept out of the taskbar, placed with it.
+    QCOMPARE(about->windowHandle()->transientParent(), h.form.windowHandle());
 
     // The credits card at the top left, the button face in the margins.
     const QImage shot = about->grab().toImage();
@@ -109,6 +112,11 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
         h.ops.showWindow(Window::About);
         h.form.close();
         QVERIFY(h.exits.empty()); // the pictures are still open
+        for (Window which : {Window::GameOver, Window::About}) {
+            const stackfall::PictureWindow* picture = h.windows.window(which);
+            QVERIFY(picture->isVisible());
+            QVERIFY(picture->windowHandle()->transientParent() == nullptr);
+        }
         clickAt(h.windows.window(Window::GameOver), QPoint(5, 5));
         QVERIFY(h.exits.empty());
         clickAt(h.windows.window(Window::About), QPoint(5, 5));
