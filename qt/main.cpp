@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
+#include "PlatformChoice.h"
 #include "Program.h"
 #include "SoundRelay.h"
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+    stackfall::choosePlatform();
     stackfall::DisplayCheck displayCheck;
     QApplication app(argc, argv);
     displayCheck.started();
