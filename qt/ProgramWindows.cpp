@@ -69,9 +69,15 @@ void ProgramWindows::show(Window which) {
         connect(window.get(), &PictureWindow::closed, this, [this, which] { closed(which); });
         centreOn(*window, main_.screen());
     }
+    // A Wayland window cannot put itself on top, and what a compositor does
+    // when asked to activate one differs (sway 1.7 marks it urgent, or gives
+    // it the focus but leaves it behind); shown afresh, it comes on top with
+    // the focus. Under X11 the window manager raises it and gives it the focus.
+    if (window->isVisible() && !window->isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        window->hide();
+    }
     window->show();
-    // Raising alone is ignored on Wayland; activation (xdg-activation there,
-    // _NET_ACTIVE_WINDOW under an X window manager) brings it forward.
     window->raise();
     window->activateWindow();
 }

@@ -36,8 +36,8 @@ test=(
   # the real game on a virtual display: driving it, its pictures, xev; a
   # window manager on it
   xvfb xdotool imagemagick x11-utils openbox
-  # the real game on a headless Wayland compositor
-  sway
+  # the real game on a headless Wayland compositor, its screenshots
+  sway grim
   # checking the Debian package
   desktop-file-utils appstream lintian
   # the sound and seed generators

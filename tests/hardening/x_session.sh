@@ -2,9 +2,11 @@
 # Shared by the scripts that drive the real game on a virtual X display:
 # sourced, not run. The caller sets `game` (the command that starts the
 # game, as an array) and `work` (a scratch directory), then calls
-# start_display and start_game.
+# start_display, start_window_manager if players' stacking and focus are
+# wanted, and start_game.
 
 xvfb_pid=
+wm_pid=
 game_pid=
 game_status=
 
@@ -15,6 +17,7 @@ fail() {
 
 stop_session() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+  [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null
   [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
   return 0
 }
@@ -44,6 +47,28 @@ start_display() {
   [[ -s $work/display ]] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
   export XDG_RUNTIME_DIR=$work
+}
+
+# Openbox, a window manager as players have one: frames, stacking, focus
+# on click, owned windows kept above their owner. It is up once it has
+# named itself on the root window.
+start_window_manager() {
+  openbox --sm-disable >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  local _
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  fail "the window manager did not start"
+}
+
+# The client windows from the bottom of the stack to the top, as the
+# window manager keeps them.
+stacking_order() {
+  xprop -root _NET_CLIENT_LIST_STACKING | grep -oE '0x[0-9a-f]+' | while read -r id; do
+    echo $((id))
+  done
 }
 
 # Starts the game with its output in $work/game.out and $work/game.err.
