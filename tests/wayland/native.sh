@@ -42,13 +42,15 @@ for _ in $(seq 200); do
   [[ -s $work/display ]] && break
   sleep 0.05
 done
+mkdir -m 700 "$work/x11-runtime"
 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$(head -n1 "$work/display")" \
-  XDG_RUNTIME_DIR="$work" SDL_AUDIODRIVER=dummy "$game" >/dev/null 2>"$work/x11.err" &
+  XDG_RUNTIME_DIR="$work/x11-runtime" SDL_AUDIODRIVER=dummy "$game" >/dev/null 2>"$work/x11.err" &
 x11_pid=$!
 sleep 2.5
 x11_kb=$(resident_kb "$x11_pid")
 kill "$x11_pid" "$xvfb_pid"
 echo "native: resident memory 2 s after start: Wayland $wayland_kb kB, X11 $x11_kb kB"
+[[ ! -s $work/x11.err ]] || fail "under X11 the game wrote: $(head -n5 "$work/x11.err")"
 if [[ $memory_check != --no-memory-check ]] && ((wayland_kb > x11_kb + 3072)); then
   fail "on Wayland the game takes $((wayland_kb - x11_kb)) kB more than under X11"
 fi
