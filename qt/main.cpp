@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClockRandom.h"
 #include "DisplayCheck.h"
-#include "PlatformChoice.h"
 #include "Program.h"
 #include "SoundRelay.h"
+#include "TitleBars.h"
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    stackfall::choosePlatform();
+    stackfall::leaveTitleBarsToCompositor();
     stackfall::DisplayCheck displayCheck;
     QApplication app(argc, argv);
     displayCheck.started();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlatformChoice.h"
+#include "TitleBars.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -14,7 +14,12 @@ namespace stackfall {
 
 namespace {
 
-bool waylandSession() {
+// Qt tries Wayland first, unless told otherwise, where either says so.
+bool onWayland() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty()) {
+        return platform.startsWith("wayland");
+    }
     return qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
@@ -49,17 +54,8 @@ bool compositorDrawsTitleBars() {
 
 } // namespace
 
-void choosePlatform() {
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty() && waylandSession()) {
-        platform = "wayland;xcb";
-        qputenv("QT_QPA_PLATFORM", platform);
-    }
-    // Qt 6.4 draws its own title bars through its OpenGL buffer support,
-    // which loads Mesa and LLVM (about 50 MB) into a game that draws in
-    // software only. Where the compositor draws them, Qt need not.
-    if (platform.startsWith("wayland") &&
-        !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") &&
+void leaveTitleBarsToCompositor() {
+    if (onWayland() && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") &&
         compositorDrawsTitleBars()) {
         qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
     }
