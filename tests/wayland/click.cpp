@@ -87,6 +87,14 @@ int main(int argc, char* argv[]) {
     zwlr_virtual_pointer_v1_button(pointer, nowMs(), LeftButton, WL_POINTER_BUTTON_STATE_RELEASED);
     zwlr_virtual_pointer_v1_frame(pointer);
     settle(display);
+    // The protocol subset above has no destroy request: the pointer goes
+    // with the connection, and only the client's proxies are freed.
+    wl_proxy_destroy(reinterpret_cast<wl_proxy*>(pointer));
+    wl_proxy_destroy(reinterpret_cast<wl_proxy*>(globals.pointers));
+    if (globals.seat != nullptr) {
+        wl_seat_destroy(globals.seat);
+    }
+    wl_registry_destroy(registry);
     wl_display_disconnect(display);
     return 0;
 }
