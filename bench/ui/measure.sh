@@ -51,8 +51,8 @@ for exe in "$game" "$floor"; do
   [[ -x $exe ]] || { echo "measure: no executable at $exe" >&2; exit 1; }
 done
 
+source "$root/scripts/xvfb_session.sh"
 work=$(mktemp -d)
-xvfb_pid=
 pid=
 xev_pid=
 # Reads the CPU-time clock of a whole process: unlike /proc/PID/stat it counts
@@ -75,16 +75,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.05
-done
-[[ -s $work/display ]] || { echo "measure: Xvfb did not start" >&2; exit 1; }
-display=$(head -n1 "$work/display")
-export DISPLAY=":$display"
-export XDG_RUNTIME_DIR=$work
+start_display "$work"
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }

@@ -19,14 +19,12 @@ need xdotool xdotool
 need imagemagick import convert
 
 work=$(mktemp -d)
-source "$(dirname "$0")/x_session.sh"
+source "$root/tests/support/real_game.sh"
 trap end_session EXIT
 
 export SDL_AUDIODRIVER=dummy
-# In the sanitizer build: leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
-start_display
+start_display "$work"
 start_game
 main=$(wait_window Stackfall 30)
 [[ -n $main ]] || fail "the main window did not appear"

@@ -21,7 +21,7 @@ need xdotool xdotool
 [[ $mode != valgrind ]] || need valgrind valgrind
 
 work=$(mktemp -d)
-source "$here/x_session.sh"
+source "$root/tests/support/real_game.sh"
 trap end_session EXIT
 
 export SDL_AUDIODRIVER=dummy
@@ -35,8 +35,7 @@ valgrind)
   patience=120
   ;;
 lsan)
-  export ASAN_OPTIONS="detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-  export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  export ASAN_OPTIONS="detect_leaks=1:$ASAN_OPTIONS"
   game=("$exe")
   patience=30
   ;;
@@ -45,7 +44,7 @@ lsan)
   ;;
 esac
 
-start_display
+start_display "$work"
 start_game
 main=$(wait_window Stackfall "$patience")
 [[ -n $main ]] || fail "the main window did not appear"

@@ -1,12 +1,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the scripts that drive the real game on a virtual X display:
+# Shared by the tests that drive the real game on a virtual X display:
 # sourced, not run. The caller sets `game` (the command that starts the
 # game, as an array) and `work` (a scratch directory), then calls
-# start_display and start_game.
+# start_display "$work" and start_game.
 
-xvfb_pid=
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_session.sh"
+
 game_pid=
 game_status=
+
+# In the sanitizer build, reports of the system's libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
 fail() {
   echo "${0##*/}: FAIL: $*" >&2
@@ -14,9 +19,8 @@ fail() {
 }
 
 stop_session() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-  return 0
+  [[ -z $game_pid ]] || kill "$game_pid" 2>/dev/null || true
+  stop_display
 }
 
 # For `trap end_session EXIT`: stops the session, and keeps the scratch
@@ -29,21 +33,6 @@ end_session() {
   else
     echo "${0##*/}: logs kept in $work" >&2
   fi
-}
-
-# Xvfb picks a free display number itself and reports it.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  local _
-  for _ in $(seq 200); do
-    [[ -s $work/display ]] && break
-    sleep 0.05
-  done
-  [[ -s $work/display ]] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$work/display")"
-  export XDG_RUNTIME_DIR=$work
 }
 
 # Starts the game with its output in $work/game.out and $work/game.err.
