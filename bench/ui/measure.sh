@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures the real game on a virtual X display against a floor: a bare Qt
-# window of the game's size with one label (bench/ui/floor), started the same
-# way on the same display. Runs alternate, floor then game, after one warm-up
+# Measures the real game on a virtual X display against a floor: a top-level
+# Qt label of the game's size with one line of text (bench/ui/floor), started
+# the same way on the same display. Runs alternate, floor then game, after one warm-up
 # of each; medians are printed at the end with the targets beside them.
 #
 # For both programs:
