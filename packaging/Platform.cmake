@@ -2,7 +2,7 @@
 # The game's executable as each desktop expects it, from the same sources:
 # a GUI program with the icon built in on Windows, an application bundle with
 # its icon on macOS. Elsewhere the executable stays as it is, and the menu
-# entry and icons come from the install rules (ui/Install.cmake).
+# entry and icons come from the install rules (qt/Install.cmake).
 if(WIN32)
   # The first icon in the resources is the one the shell shows for the file.
   set(STACKFALL_ICO ${PROJECT_SOURCE_DIR}/assets/pictures/stackfall.ico)

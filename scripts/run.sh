@@ -11,5 +11,5 @@ stage "setup (play set)" bash "$root/scripts/setup.sh" play
 # and leaves the test build alone.
 stage "build" bash "$root/scripts/build.sh" "$root/build-run" -DSTACKFALL_BUILD_TESTS=OFF \
   -DSTACKFALL_BUILD_BENCH=OFF
-echo "== starting $root/build-run/ui/stackfall"
-exec "$root/build-run/ui/stackfall"
+echo "== starting $root/build-run/qt/stackfall"
+exec "$root/build-run/qt/stackfall"

@@ -5,6 +5,7 @@
 #include "Cell.h"
 #include "ControlTimer.h"
 #include "GameState.h"
+#include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"
 #include "MainWindow.h"
@@ -65,7 +66,7 @@ QImage shownImage(QWidget& window) {
 
 std::string mismatch(const QImage& shown, const MainWindow& form, const GameState& state) {
     std::ostringstream out;
-    if (shown.size() != layout::ClientSize) {
+    if (shown.size() != toQSize(layout::ClientSize)) {
         out << "the window shows " << shown.width() << "x" << shown.height() << " pixels; ";
         return out.str();
     }
@@ -77,15 +78,15 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
     }
     for (const QPoint p : BannerPoints) {
         const Rgb want = pixelAt(banner(), p);
-        const Rgb got = pixelAt(shown, layout::PauseBanner.topLeft() + p);
+        const Rgb got = pixelAt(shown, toQRect(layout::PauseBanner).topLeft() + p);
         if (paused && got != want) {
             out << "pause banner not drawn at " << p.x() << "," << p.y() << "; ";
         }
     }
 
     for (int cell = 1; cell <= field::CellCount; ++cell) {
-        const QPoint centre = layout::cellRect(cell).center();
-        if (paused && layout::PauseBanner.contains(centre)) {
+        const QPoint centre = toQRect(layout::cellRect(cell)).center();
+        if (paused && toQRect(layout::PauseBanner).contains(centre)) {
             continue; // under the banner
         }
         const Cell code = state.cells(cell);
@@ -129,7 +130,7 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
     for (int cell = 1; cell <= field::PreviewCells; ++cell) {
         const Rgb want =
             lit[static_cast<std::size_t>(cell)] ? colour::PreviewLit : colour::PreviewUnlit;
-        const Rgb got = pixelAt(shown, layout::previewRect(cell).center());
+        const Rgb got = pixelAt(shown, toQRect(layout::previewRect(cell)).center());
         if (got != want) {
             out << "preview cell " << cell << " shows " << hex(got) << " for next type "
                 << state.nextType << "; ";

@@ -4,6 +4,7 @@
 // Qt scales it, and what the window paints still lands on whole device
 // pixels, so cells, ring and outlines stay sharp.
 #include "CaptionBox.h"
+#include "Geometry.h"
 #include "Harness.h"
 #include "Layout.h"
 #include "ScreenColours.h"
@@ -101,17 +102,17 @@ void HighDpiTest::initTestCase() {
 void HighDpiTest::layoutStaysInLogicalPixels() {
     Harness h;
     QCOMPARE(h.form.devicePixelRatioF(), scale_);
-    QCOMPARE(h.form.size(), layout::ClientSize);
-    QCOMPARE(h.form.minimumSize(), layout::ClientSize);
-    QCOMPARE(h.form.maximumSize(), layout::ClientSize);
-    QCOMPARE(h.form.clockPanel().geometry(), layout::ClockPanel);
-    QCOMPARE(h.form.scorePanel().geometry(), layout::ScorePanel);
-    QCOMPARE(h.form.levelBar().geometry(), layout::LevelBar);
-    QCOMPARE(h.form.focusKeeper().geometry(), layout::FocusKeeper);
+    QCOMPARE(h.form.size(), toQSize(layout::ClientSize));
+    QCOMPARE(h.form.minimumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.form.maximumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.form.clockPanel().geometry(), toQRect(layout::ClockPanel));
+    QCOMPARE(h.form.scorePanel().geometry(), toQRect(layout::ScorePanel));
+    QCOMPARE(h.form.levelBar().geometry(), toQRect(layout::LevelBar));
+    QCOMPARE(h.form.focusKeeper().geometry(), toQRect(layout::FocusKeeper));
 
     const QPixmap grab = h.form.grab();
     QCOMPARE(grab.devicePixelRatio(), scale_);
-    QCOMPARE(grab.deviceIndependentSize().toSize(), layout::ClientSize);
+    QCOMPARE(grab.deviceIndependentSize().toSize(), toQSize(layout::ClientSize));
 }
 
 void HighDpiTest::playfieldHasNoBlendedPixels() {
@@ -121,8 +122,10 @@ void HighDpiTest::playfieldHasNoBlendedPixels() {
 
     // The ring, the cells and the shadow of the backing, nothing else: any
     // colour outside this set is an edge blended into its neighbour.
-    const QRect field = devicePixelsInside(
-        layout::ringRect(60).united(layout::ringRect(61)).united(layout::FieldShadow), scale_);
+    const QRect field = devicePixelsInside(toQRect(layout::ringRect(60))
+                                               .united(toQRect(layout::ringRect(61)))
+                                               .united(toQRect(layout::FieldShadow)),
+                                           scale_);
     const std::vector<QColor> drawn{White, DarkBlue, Blue, Grey, Black, DarkGrey};
     int blended = 0;
     QPoint first;
@@ -148,7 +151,7 @@ void HighDpiTest::playfieldHasNoBlendedPixels() {
 CellProfile HighDpiTest::profile(const QImage& shot, int cell, bool across) const {
     // Through the middle of the cell, from a few pixels inside one neighbour
     // to a few inside the other.
-    const QRect r = layout::cellRect(cell);
+    const QRect r = toQRect(layout::cellRect(cell));
     const auto device = [this](double logical) {
         return static_cast<int>(std::floor(logical * scale_));
     };
@@ -205,7 +208,7 @@ void HighDpiTest::cellAtScaleTwoIsExact() {
     // cell 20, falling, and cell 150, empty: a 17-px square is 34 device
     // pixels, its outline the outer two of them, shared with its neighbours.
     for (const auto& [cell, fill] : {std::pair{20, Blue}, std::pair{150, White}}) {
-        const QRect r = layout::cellRect(cell);
+        const QRect r = toQRect(layout::cellRect(cell));
         const QRect device(r.topLeft() * 2, r.size() * 2);
         for (int y = device.top(); y <= device.bottom(); ++y) {
             for (int x = device.left(); x <= device.right(); ++x) {
@@ -229,9 +232,9 @@ void HighDpiTest::buttonsUseTheirDoubleSizePictures() {
     }
     Harness h;
     const QImage shot = h.grab();
-    for (const auto& [name, rect] :
-         {std::pair{"start", layout::StartButton}, std::pair{"about", layout::AboutButton},
-          std::pair{"exit", layout::ExitButton}}) {
+    for (const auto& [name, rect] : {std::pair{"start", toQRect(layout::StartButton)},
+                                     std::pair{"about", toQRect(layout::AboutButton)},
+                                     std::pair{"exit", toQRect(layout::ExitButton)}}) {
         const QImage sharp = QImage(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)))
                                  .convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(sharp.size(), rect.size() * 2);

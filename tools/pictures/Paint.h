@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Palette.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -12,13 +14,18 @@ class QPainter;
 
 namespace stackfall::pictures {
 
-// The colours of the main window, so the pictures sit well on it.
+[[nodiscard]] constexpr QColor toQColor(Rgb c) {
+    return {red(c), green(c), blue(c)};
+}
+
+// The colours of the main window, so the pictures sit well on it, and the
+// pictures' own.
 namespace palette {
-inline constexpr QColor WindowGrey(192, 192, 192);
-inline constexpr QColor ClockGrey(128, 128, 128);
-inline constexpr QColor Navy(0, 0, 128);
-inline constexpr QColor Blue(0, 0, 255);
-inline constexpr QColor DarkBlue(0, 0, 192);
+inline constexpr QColor WindowGrey = toQColor(stackfall::palette::WindowGrey);
+inline constexpr QColor ClockGrey = toQColor(stackfall::palette::MidGrey);
+inline constexpr QColor Navy = toQColor(stackfall::palette::Navy);
+inline constexpr QColor Blue = toQColor(colour::FallingBlock);
+inline constexpr QColor DarkBlue = toQColor(colour::SettledBlock);
 inline constexpr QColor Midnight(0, 0, 72);
 inline constexpr QColor Ice(238, 242, 255);
 inline constexpr QColor Gold(255, 204, 0);

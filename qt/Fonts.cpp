@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fonts.h"
 
+#include "Geometry.h"
+
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -16,11 +18,11 @@ constexpr int MeasuringPixelSize = 16;
 
 } // namespace
 
-QFont designFont(double points, bool bold) {
-    QFont font(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+QFont captionFont(const captions::Caption& caption) {
+    QFont font(QStringList{toQString(captions::FaceName), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
+    font.setPixelSize(captions::pixelSize(caption.points));
+    font.setBold(caption.bold);
     return font;
 }
 
@@ -38,6 +40,10 @@ QFont fitted(QFont font, const QString& caption, int designWidth) {
         font.setStretch(std::max(50, designWidth * 100 / width));
     }
     return font;
+}
+
+QFont fittedCaptionFont(const captions::Caption& caption) {
+    return fitted(captionFont(caption), toQString(caption.text), caption.rect.width);
 }
 
 QFont shrunkToWidth(QFont font, const QString& text, int width) {

@@ -2,12 +2,16 @@
 #include "MainWindow.h"
 
 #include "CaptionBox.h"
+#include "Captions.h"
 #include "ControlTimer.h"
 #include "Fonts.h"
 #include "Game.h"
+#include "Geometry.h"
 #include "Layout.h"
+#include "Levels.h"
 #include "Palette.h"
 #include "ProgramIcon.h"
+#include "Windows.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,39 +53,39 @@ MainWindow::MainWindow()
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       clockPanel_(new CaptionBox(
-          this, palette::MidGrey,
-          {QStringLiteral("00:00"),
-           fitted(designFont(12, true), QStringLiteral("00:00"), layout::ClockText.width()),
-           palette::Navy, layout::ClockText, true})),
-      scorePanel_(new CaptionBox(this, palette::Black,
-                                 {QStringLiteral("00"), designFont(24, true), palette::ScoreGreen,
-                                  layout::ScoreText, false})),
+          this, toQColor(palette::MidGrey),
+          {toQString(captions::ClockText.text), fittedCaptionFont(captions::ClockText),
+           toQColor(captions::ClockText.colour), toQRect(captions::ClockText.rect), true})),
+      scorePanel_(new CaptionBox(
+          this, toQColor(palette::Black),
+          {toQString(captions::ScoreText.text), captionFont(captions::ScoreText),
+           toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
       gravityTimer_(new ControlTimer(this, 0)), clockTimer_(new ControlTimer(this, 1000)) {
-    setWindowTitle(QStringLiteral("Stackfall"));
+    setWindowTitle(toQString(windows::MainTitle));
     setWindowIcon(programIcon());
-    setFixedSize(layout::ClientSize);
+    setFixedSize(toQSize(layout::ClientSize));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     clockPanel_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    clockPanel_->setGeometry(layout::ClockPanel);
-    scorePanel_->setGeometry(layout::ScorePanel);
+    clockPanel_->setGeometry(toQRect(layout::ClockPanel));
+    scorePanel_->setGeometry(toQRect(layout::ScorePanel));
 
-    levelBar_->setRange(1, 3);
+    levelBar_->setRange(1, levels::Count);
     levelBar_->setValue(1);
     levelBar_->setSingleStep(1);
     levelBar_->setPageStep(1);
     levelBar_->setFocusPolicy(Qt::StrongFocus); // scroll bars take no focus in Qt by default
-    levelBar_->setGeometry(layout::LevelBar);
+    levelBar_->setGeometry(toQRect(layout::LevelBar));
 
     // The focus keeper is a text box right of the client area, never seen. A
     // level change moves the focus to it, so that the level bar does not keep
     // the focus and eat the arrow keys that steer the piece.
-    focusKeeper_->setText(QStringLiteral("Text1"));
+    focusKeeper_->setText(toQString(captions::FocusKeeperText));
     // Nobody sees it, and an editable box would blink its cursor twice a
     // second while it holds the focus, waking the program with no game on.
     focusKeeper_->setReadOnly(true);
-    focusKeeper_->setGeometry(layout::FocusKeeper);
+    focusKeeper_->setGeometry(toQRect(layout::FocusKeeper));
 
     setTabOrder(clockPanel_, scorePanel_);
     setTabOrder(scorePanel_, levelBar_);
@@ -149,13 +153,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 MainWindow::Button MainWindow::buttonAt(QPoint pos) {
-    if (layout::StartButton.contains(pos)) {
+    if (layout::StartButton.contains(pos.x(), pos.y())) {
         return Button::Start;
     }
-    if (layout::AboutButton.contains(pos)) {
+    if (layout::AboutButton.contains(pos.x(), pos.y())) {
         return Button::About;
     }
-    if (layout::ExitButton.contains(pos)) {
+    if (layout::ExitButton.contains(pos.x(), pos.y())) {
         return Button::Exit;
     }
     return Button::None;

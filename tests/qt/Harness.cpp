@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Harness.h"
 
+#include "Geometry.h"
 #include "Layout.h"
 
 #include <QAbstractButton>
@@ -60,15 +61,15 @@ void Harness::played(Sound sound) {
 }
 
 void Harness::clickStart() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::StartButton.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::StartButton).center());
 }
 
 void Harness::clickAbout() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::AboutButton.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::AboutButton).center());
 }
 
 void Harness::clickExit() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, layout::ExitButton.center());
+    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::ExitButton).center());
 }
 
 void Harness::activate() {

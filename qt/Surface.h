@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Layout.h"
+#include "Field.h"
 #include "Picture.h"
 
 #include <QColor>

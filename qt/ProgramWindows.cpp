@@ -2,8 +2,10 @@
 #include "ProgramWindows.h"
 
 #include "ControlTimer.h"
+#include "Geometry.h"
 #include "MainWindow.h"
 #include "PictureWindow.h"
+#include "Windows.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -15,12 +17,9 @@ namespace stackfall {
 namespace {
 
 std::unique_ptr<PictureWindow> build(Window which) {
-    if (which == Window::GameOver) {
-        return std::make_unique<PictureWindow>(QStringLiteral("Form2"), QSize(501, 339),
-                                               QStringLiteral("gameover"));
-    }
-    return std::make_unique<PictureWindow>(QStringLiteral("About MyApp"), QSize(354, 252),
-                                           QStringLiteral("credits"));
+    const windows::PictureWindowLook& look = windows::lookOf(which);
+    return std::make_unique<PictureWindow>(toQString(look.title), toQSize(look.size),
+                                           toQString(look.picture));
 }
 
 void centreOn(QWidget& window, const QScreen* screen) {

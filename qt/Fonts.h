@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Captions.h"
+
 #include <QFont>
 #include <QString>
 
 namespace stackfall {
 
-// The window's fonts were chosen in points on a 96-dpi screen. They are given
-// here in pixels so that the layout, which is in pixels, holds on any screen.
-// "MS Sans Serif" is asked for first; any sans-serif face stands in for it.
-[[nodiscard]] QFont designFont(double points, bool bold);
+// The face of `caption`, in pixels so that the layout, which is in pixels,
+// holds on any screen. Its face is asked for first; any sans-serif face
+// stands in for it.
+[[nodiscard]] QFont captionFont(const captions::Caption& caption);
 
 // The stand-in face runs wider than the one the window was designed with.
 // Narrows `font` just enough for `caption` to take no more than the
 // `designWidth` its label had, so the side panel keeps its arrangement.
 [[nodiscard]] QFont fitted(QFont font, const QString& caption, int designWidth);
+
+// The face of a caption that never changes, fitted to its designed width.
+[[nodiscard]] QFont fittedCaptionFont(const captions::Caption& caption);
 
 // A caption that outgrows its label, as the score does past three digits,
 // is drawn smaller rather than cut: `font` at the largest pixel size at which

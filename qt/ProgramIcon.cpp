@@ -1,32 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramIcon.h"
 
+#include "Geometry.h"
 #include "Picture.h"
+#include "Pictures.h"
 
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
 #include <algorithm>
-#include <array>
 
 namespace stackfall {
 
 namespace {
 
-struct IconFile {
-    int side;
-    const char* name;
-};
-
-constexpr std::array<IconFile, 6> Files{{
-    {16, "icon-16"},
-    {32, "icon"},
-    {48, "icon-48"},
-    {64, "icon-64"},
-    {128, "icon-128"},
-    {256, "icon-256"},
-}};
+using pictures::IconFile;
+constexpr const auto& Files = pictures::IconFiles;
 
 // The sizes offered to the window system, which on X11 takes every one of
 // them when the window is made: the title bar's and the task switcher's, and
@@ -48,7 +38,7 @@ class ProgramIconEngine final : public QIconEngine {
 public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::max(size.width(), size.height());
-        QPixmap picture = embeddedPng(QLatin1String(fileFor(side).name));
+        QPixmap picture = embeddedPng(toQString(fileFor(side).name));
         if (!picture.isNull() && picture.size() != size) {
             picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         }

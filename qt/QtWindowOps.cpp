@@ -3,11 +3,11 @@
 
 #include "CaptionBox.h"
 #include "ControlTimer.h"
+#include "Geometry.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "Questions.h"
 
-#include <QColor>
 #include <QLineEdit>
 #include <QScrollBar>
 
@@ -15,36 +15,28 @@
 
 namespace stackfall {
 
-namespace {
-
-QColor toColor(Rgb c) {
-    return {red(c), green(c), blue(c)};
-}
-
-} // namespace
-
 QtWindowOps::QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, PlaySound playSound)
     : mainWindow_(mainWindow), windows_(windows), playSound_(std::move(playSound)) {
 }
 
 void QtWindowOps::setCellFill(int cell, Rgb colour) {
-    mainWindow_.setCellFill(cell, toColor(colour));
+    mainWindow_.setCellFill(cell, toQColor(colour));
 }
 
 void QtWindowOps::setCellOutline(int cell, Rgb colour) {
-    mainWindow_.setCellOutline(cell, toColor(colour));
+    mainWindow_.setCellOutline(cell, toQColor(colour));
 }
 
 void QtWindowOps::setBorderFill(int segment, Rgb colour) {
-    mainWindow_.setBorderFill(segment, toColor(colour));
+    mainWindow_.setBorderFill(segment, toQColor(colour));
 }
 
 void QtWindowOps::setPreviewFill(int cell, Rgb colour) {
-    mainWindow_.setPreviewFill(cell, toColor(colour));
+    mainWindow_.setPreviewFill(cell, toQColor(colour));
 }
 
 void QtWindowOps::setLabelText(Label label, std::string_view text) {
-    const QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString caption = toQString(text);
     switch (label) {
     case Label::Score:
         mainWindow_.scorePanel().setText(caption);

@@ -3,6 +3,7 @@
 // scroll bar, and the two questions.
 #include "CaptionBox.h"
 #include "ControlTimer.h"
+#include "Geometry.h"
 #include "Harness.h"
 #include "Layout.h"
 
@@ -136,7 +137,7 @@ void InputTest::doubleClickOnStartIsOneClick() {
     {
         QuestionAnswerer unexpected(QMessageBox::No);
         QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
-                           stackfall::layout::StartButton.center());
+                           toQRect(stackfall::layout::StartButton).center());
         QTest::qWait(50);
         QVERIFY(!unexpected.answered);
     }
@@ -146,7 +147,7 @@ void InputTest::doubleClickOnStartIsOneClick() {
     {
         QuestionAnswerer cancel(QMessageBox::Cancel);
         QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
-                           stackfall::layout::ExitButton.center());
+                           toQRect(stackfall::layout::ExitButton).center());
         QTRY_VERIFY(cancel.answered);
     }
     QuestionAnswerer unexpected(QMessageBox::Cancel);

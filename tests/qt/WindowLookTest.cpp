@@ -4,6 +4,7 @@
 #include "CaptionBox.h"
 #include "ControlTimer.h"
 #include "Fonts.h"
+#include "Geometry.h"
 #include "Harness.h"
 #include "LabelText.h"
 #include "Layout.h"
@@ -115,13 +116,13 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     // The grey ring's corners: segment 46 top right, (60) top left, (61)
     // bottom right, (75) bottom left; black outline, grey fill.
     for (const int i : {46, 60, 61, 75}) {
-        const QRect r = layout::ringRect(i);
+        const QRect r = toQRect(layout::ringRect(i));
         QCOMPARE(shot.pixelColor(r.center()), Grey);
         QCOMPARE(shot.pixelColor(r.topLeft()), Black);
         QCOMPARE(shot.pixelColor(r.bottomRight()), Black);
     }
-    QCOMPARE(layout::ringRect(46).topLeft(), QPoint(232, 8));
-    QCOMPARE(layout::ringRect(75).topLeft(), QPoint(8, 392));
+    QCOMPARE(toQRect(layout::ringRect(46)).topLeft(), QPoint(232, 8));
+    QCOMPARE(toQRect(layout::ringRect(75)).topLeft(), QPoint(8, 392));
 
     // The field's shadow shows as an 8-px dark grey shadow right of and below the ring.
     QCOMPARE(shot.pixelColor(249, 200), DarkGrey);
@@ -132,7 +133,7 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     QCOMPARE(shot.pixelColor(20, 412), Grey); // the shadow starts at x = 24
 
     // The black score box with its green "00".
-    const QRect score = layout::ScorePanel;
+    const QRect score = toQRect(layout::ScorePanel);
     QCOMPARE(shot.pixelColor(score.topLeft()), Black);
     QCOMPARE(shot.pixelColor(score.bottomRight()), Black);
     QVERIFY(countColour(shot, score, Green) > 60);
@@ -141,16 +142,16 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
 
     // The navy preview panel with its twelve white cells.
     QCOMPARE(shot.pixelColor(299, 51), Navy);
-    QCOMPARE(shot.pixelColor(layout::PreviewFrame.topLeft()), Black);
+    QCOMPARE(shot.pixelColor(toQRect(layout::PreviewFrame).topLeft()), Black);
     for (int i = 1; i <= 12; ++i) {
-        const QRect r = layout::previewRect(i);
+        const QRect r = toQRect(layout::previewRect(i));
         QCOMPARE(shot.pixelColor(r.center()), White);
         QCOMPARE(shot.pixelColor(r.left(), r.center().y()), Black);
     }
 
     // The level box: navy "Easy" on white, the scroll bar at 1.
     QCOMPARE(h.form.surface().levelText(), QStringLiteral("Easy"));
-    QVERIFY(countColour(shot, layout::LevelText, Navy) > 20);
+    QVERIFY(countColour(shot, toQRect(layout::LevelText), Navy) > 20);
     QCOMPARE(h.form.levelBar().value(), 1);
 }
 
@@ -160,16 +161,16 @@ void WindowLookTest::startShowsThePieceAndLightsThePreview() {
     const QImage shot = h.grab();
 
     for (const int cell : {7, 19, 20, 21}) {
-        QCOMPARE(shot.pixelColor(layout::cellRect(cell).center()), Blue);
+        QCOMPARE(shot.pixelColor(toQRect(layout::cellRect(cell)).center()), Blue);
     }
-    QCOMPARE(shot.pixelColor(layout::cellRect(8).center()), White);
+    QCOMPARE(shot.pixelColor(toQRect(layout::cellRect(8)).center()), White);
 
     std::array<bool, 13> lit{};
     for (const int entry : stackfall::pieces::Shapes[2]) {
         lit[static_cast<std::size_t>(stackfall::pieces::previewCellOf(entry))] = true;
     }
     for (int i = 1; i <= 12; ++i) {
-        QCOMPARE(shot.pixelColor(layout::previewRect(i).center()),
+        QCOMPARE(shot.pixelColor(toQRect(layout::previewRect(i)).center()),
                  lit[static_cast<std::size_t>(i)] ? Grey : White);
     }
 }
@@ -181,8 +182,9 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     h.ops.setCellFill(150, 0x0000ff);
     h.ops.setPreviewFill(3, 0xc0c0c0);
     QTRY_VERIFY(!recorder.painted.isEmpty());
-    QCOMPARE(recorder.painted, QRegion(layout::cellRect(150)) + layout::previewRect(3));
-    QCOMPARE(h.grab().pixelColor(layout::cellRect(150).center()), Blue);
+    QCOMPARE(recorder.painted,
+             QRegion(toQRect(layout::cellRect(150))) + toQRect(layout::previewRect(3)));
+    QCOMPARE(h.grab().pixelColor(toQRect(layout::cellRect(150)).center()), Blue);
 
     // A colour set again changes nothing, so nothing is repainted.
     recorder.painted = QRegion();
@@ -207,7 +209,7 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
 
 void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
     Harness h;
-    const QRect box = layout::ScoreText.translated(layout::ScorePanel.topLeft());
+    const QRect box = toQRect(layout::ScoreText).translated(toQRect(layout::ScorePanel).topLeft());
     // The rules' own score text, through the window operations.
     const auto showScore = [&h](std::int64_t score) {
         const auto text = stackfall::LabelText::score(score);
@@ -222,7 +224,7 @@ void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
     designed.fill(Black);
     {
         QPainter painter(&designed);
-        painter.setFont(stackfall::designFont(24, true));
+        painter.setFont(stackfall::captionFont(stackfall::captions::ScoreText));
         painter.setPen(Green);
         painter.drawText(designed.rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                          QStringLiteral(" 990"));
@@ -256,7 +258,7 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
     Harness h;
     QImage banner(QStringLiteral(":/pictures/pause.png"));
     QVERIFY(!banner.isNull());
-    QCOMPARE(banner.size(), layout::PauseBanner.size());
+    QCOMPARE(banner.size(), toQRect(layout::PauseBanner).size());
     banner = banner.convertToFormat(QImage::Format_ARGB32);
 
     // How many opaque pixels of the banner are shown at its place.
@@ -268,7 +270,9 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
                 const QRgb p = banner.pixel(x, y);
                 if (qAlpha(p) == 255) {
                     ++opaque;
-                    shown += shot.pixel(layout::PauseBanner.topLeft() + QPoint(x, y)) == p ? 1 : 0;
+                    shown += shot.pixel(toQRect(layout::PauseBanner).topLeft() + QPoint(x, y)) == p
+                                 ? 1
+                                 : 0;
                 }
             }
         }

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Questions.h"
 
+#include "Geometry.h"
+
 #include <QMessageBox>
 #include <QString>
 
 namespace stackfall {
 
 namespace {
-
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QMessageBox::StandardButton buttonOf(Answer answer) {
     switch (answer) {
@@ -38,9 +36,9 @@ Answer askQuestion(QWidget* parent, const Question& question) {
     box.setStyleSheet(
         QStringLiteral("QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"));
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(text(question.title));
+    box.setWindowTitle(toQString(question.title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(text(question.text));
+    box.setText(toQString(question.text));
     box.setStandardButtons(yesNo ? (QMessageBox::Yes | QMessageBox::No)
                                  : (QMessageBox::Ok | QMessageBox::Cancel));
     const bool defaultFits =
