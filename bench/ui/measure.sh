@@ -45,7 +45,7 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
 fi
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null ||
   { echo "measure: could not build ${targets[*]} in $build" >&2; exit 1; }
-game=${1:-$build/ui/stackfall}
+game=${1:-$build/qt/stackfall}
 floor=$build/bench/ui/ui_floor_window
 for exe in "$game" "$floor"; do
   [[ -x $exe ]] || { echo "measure: no executable at $exe" >&2; exit 1; }
