@@ -98,7 +98,7 @@ void PictureWindowsTest::gameOverShowsThePictureOnce() {
 
     clickAt(gameOverWindow, QPoint(10, 10));
     QVERIFY(gameOverWindow.isNull());
-    QVERIFY(h.form.isVisible());
+    QVERIFY(h.mainWindow.isVisible());
     QVERIFY(h.game.state().gameOver); // the click changes nothing in the game
 }
 
@@ -107,7 +107,7 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
         Harness h;
         h.ops.showWindow(Window::GameOver);
         h.ops.showWindow(Window::About);
-        h.form.close();
+        h.mainWindow.close();
         QVERIFY(h.exits.empty()); // the pictures are still open
         clickAt(h.windows.window(Window::GameOver), QPoint(5, 5));
         QVERIFY(h.exits.empty());
@@ -117,10 +117,10 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
     {
         Harness h;
         h.clickStart();
-        h.form.close();
+        h.mainWindow.close();
         QCOMPARE(h.exits, std::vector<int>{0});
-        QVERIFY(!h.form.gravityTimer().isTicking()); // closing stops the game
-        QVERIFY(!h.form.clockTimer().isTicking());
+        QVERIFY(!h.mainWindow.gravityTimer().isTicking()); // closing stops the game
+        QVERIFY(!h.mainWindow.clockTimer().isTicking());
     }
 }
 
