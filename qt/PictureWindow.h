@@ -7,8 +7,9 @@
 
 namespace stackfall {
 
-// A borderless window that shows one picture at its top left corner and
-// closes when it is clicked: the game-over picture and the about box. It stays out of the taskbar.
+// A borderless window that shows one picture at its top left corner and closes
+// when it is clicked: the game-over picture and the about box. It stays out of
+// the taskbar.
 class PictureWindow final : public QWidget {
     Q_OBJECT
 public:

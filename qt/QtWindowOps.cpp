@@ -2,7 +2,7 @@
 #include "QtWindowOps.h"
 
 #include "CaptionBox.h"
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"

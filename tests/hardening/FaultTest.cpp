@@ -2,10 +2,10 @@
 // Faults met inside the running program: no audio device, and a flood of
 // auto-repeated keys.
 #include "Autoplayer.h"
-#include "ControlTimer.h"
 #include "EmbeddedSounds.h"
 #include "FakeWindow.h"
 #include "GameTestAccess.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "Screen.h"
 #include "SoundPlayer.h"

@@ -3,8 +3,8 @@
 
 #include "CaptionBox.h"
 #include "Cell.h"
-#include "ControlTimer.h"
 #include "GameState.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"

@@ -6,8 +6,8 @@
 // the screen must show the rules' state, and once the first pieces have
 // warmed the caches up, resident memory must stay flat.
 #include "Autoplayer.h"
-#include "ControlTimer.h"
 #include "EmbeddedSounds.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 #include "Resident.h"

@@ -2,7 +2,7 @@
 // The player's input: keys from whichever control has the focus, the level
 // scroll bar, and the two questions.
 #include "CaptionBox.h"
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Harness.h"
 #include "Layout.h"

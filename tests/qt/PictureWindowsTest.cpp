@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over picture and the about box: single, borderless, closed by a
 // click; and the program's end when its last window closes.
-#include "ControlTimer.h"
 #include "GameTestAccess.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 

@@ -2,8 +2,8 @@
 // What the player sees of the main window: its size, and pixels of a grab at
 // the places where a wrong rectangle, colour or stacking order would show.
 #include "CaptionBox.h"
-#include "ControlTimer.h"
 #include "Fonts.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Harness.h"
 #include "LabelText.h"
