@@ -8,18 +8,10 @@ set -euo pipefail
 game=("$1")
 root=$2
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
+source "$root/tests/support/real_game.sh"
 need imagemagick import convert
 
-work=$(mktemp -d)
-source "$root/tests/support/real_game.sh"
-trap end_session EXIT
-
-export SDL_AUDIODRIVER=dummy
-start_display "$work"
-start_game
+start_session
 
 win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Stackfall$' | head -n1) ||
   fail "the main window did not appear"

@@ -13,19 +13,10 @@ game=("$2")
 send_close=$3
 root=$4
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
+source "$root/tests/support/real_game.sh"
 need imagemagick import convert
 
-work=$(mktemp -d)
-source "$root/tests/support/real_game.sh"
-trap end_session EXIT
-
-export SDL_AUDIODRIVER=dummy
-
-start_display "$work"
-start_game
+start_session
 main=$(wait_window Stackfall 30)
 [[ -n $main ]] || fail "the main window did not appear"
 

@@ -1,13 +1,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the tests that drive the real game on a virtual X display:
-# sourced, not run. The caller sets `game` (the command that starts the
-# game, as an array) and `work` (a scratch directory), then calls
-# start_display "$work" and start_game.
+# sourced, not run. Sourcing it checks for Xvfb and xdotool, makes the
+# scratch directory `work`, removed at the end unless the script fails, and
+# silences the game's audio. The caller then sets `game` (the command that
+# starts the game, as an array) and calls start_session.
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/need.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_session.sh"
+need xvfb Xvfb
+need xdotool xdotool
 
 game_pid=
 game_status=
+work=$(mktemp -d)
+trap end_session EXIT
+export SDL_AUDIODRIVER=dummy
 
 # In the sanitizer build, reports of the system's libraries are not ours.
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
@@ -35,8 +42,10 @@ end_session() {
   fi
 }
 
-# Starts the game with its output in $work/game.out and $work/game.err.
-start_game() {
+# Starts a virtual display, and the game on it with its output in
+# $work/game.out and $work/game.err.
+start_session() {
+  start_display "$work"
   "${game[@]}" >"$work/game.out" 2>"$work/game.err" &
   game_pid=$!
 }
