@@ -14,10 +14,10 @@ namespace stackfall {
 // long as the program.
 using SoundImages = std::array<std::span<const std::byte>, 3>;
 
-// The sound player as the executable sees it. The player and SDL under it
-// live in a module that the executable loads when the first sound is asked
-// for, so that nothing of the audio stack is loaded before then; this header
-// is all the two share.
+// The sound player as the executable sees it. On Linux and Windows the
+// player and SDL under it live in a module that the executable loads when the
+// first sound is asked for, so that nothing of the audio stack is loaded
+// before then; this header is all the two share.
 class SoundInterface {
 public:
     SoundInterface() = default;
