@@ -55,8 +55,13 @@ max_row() { local m=0; for c in "$@"; do (($(row "$c") > m)) && m=$(row "$c"); d
 
 settle() { sleep 0.3; }
 
-# Before any game: an empty board inside the grey ring.
-read -r a b c < <(pixels "$(screenshot)" 32,32 16,16 8,8)
+# Before any game: an empty board inside the grey ring, once the window has
+# drawn itself, which may come a moment after it maps.
+for _ in $(seq 100); do
+  read -r a b c < <(pixels "$(screenshot)" 32,32 16,16 8,8)
+  [[ $a == FFFFFF && $b == C0C0C0 && $c == 000000 ]] && break
+  sleep 0.1
+done
 [[ $a == FFFFFF && $b == C0C0C0 && $c == 000000 ]] || fail "empty board not shown: $a $b $c"
 
 # Start: a piece in the top rows.
