@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "MainWindow.h"
 #include "PictureWindow.h"

@@ -25,9 +25,7 @@ int main(int argc, char* argv[]) {
 
     stackfall::SoundRelay relay;
     stackfall::ClockRandom random;
-    stackfall::Program program(
-        random, [&relay](stackfall::Sound sound) { relay.play(sound); },
-        [](int code) { QCoreApplication::exit(code); });
+    stackfall::Program program(random, relay, [](int code) { QCoreApplication::exit(code); });
     program.start();
 
     const int code = QApplication::exec();

@@ -13,23 +13,10 @@ set -uo pipefail
 game=("$1")
 root=$2
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
-need openbox openbox
-need x11-utils xprop
+source "$root/tests/support/real_game.sh"
 need imagemagick import convert
 
-work=$(mktemp -d)
-source "$root/tests/hardening/x_session.sh"
-trap end_session EXIT
-
-export SDL_AUDIODRIVER=dummy
-export LSAN_OPTIONS="suppressions=$root/tests/e2e/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-
-start_display
-start_window_manager
-start_game
+start_session window-manager
 main=$(wait_window Stackfall 30)
 [[ -n $main ]] || fail "the main window did not appear"
 

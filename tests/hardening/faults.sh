@@ -15,23 +15,10 @@ send_close=$3
 root=$4
 window_manager=${5:-}
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
+source "$root/tests/support/real_game.sh"
 need imagemagick import convert
-[[ -z $window_manager ]] || need openbox openbox
 
-work=$(mktemp -d)
-source "$(dirname "$0")/x_session.sh"
-trap end_session EXIT
-
-export SDL_AUDIODRIVER=dummy
-# In the sanitizer build: leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-
-start_display
-[[ -z $window_manager ]] || start_window_manager
-start_game
+start_session ${window_manager:+window-manager}
 main=$(wait_window Stackfall 30)
 [[ -n $main ]] || fail "the main window did not appear"
 

@@ -5,18 +5,10 @@
 # Usage: with_window_manager.sh <test executable> [arguments...]
 set -uo pipefail
 
-source "$(dirname "$0")/../../scripts/need.sh"
-need xvfb Xvfb
+source "$(dirname "$0")/../support/real_game.sh"
 need openbox openbox
 need x11-utils xprop
 
-work=$(mktemp -d)
-source "$(dirname "$0")/x_session.sh"
-trap end_session EXIT
-
-# In the sanitizer build: leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-
-start_display
-start_window_manager
+start_display "$work"
+start_window_manager "$work"
 QT_QPA_PLATFORM=xcb "$@"

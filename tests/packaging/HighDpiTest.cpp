@@ -104,16 +104,16 @@ void HighDpiTest::initTestCase() {
 
 void HighDpiTest::layoutStaysInLogicalPixels() {
     Harness h;
-    QCOMPARE(h.form.devicePixelRatioF(), scale_);
-    QCOMPARE(h.form.size(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.minimumSize(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.maximumSize(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.clockPanel().geometry(), toQRect(layout::ClockPanel));
-    QCOMPARE(h.form.scorePanel().geometry(), toQRect(layout::ScorePanel));
-    QCOMPARE(h.form.levelBar().geometry(), toQRect(layout::LevelBar));
-    QCOMPARE(h.form.focusKeeper().geometry(), toQRect(layout::FocusKeeper));
+    QCOMPARE(h.mainWindow.devicePixelRatioF(), scale_);
+    QCOMPARE(h.mainWindow.size(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.minimumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.maximumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.clockPanel().geometry(), toQRect(layout::ClockPanel));
+    QCOMPARE(h.mainWindow.scorePanel().geometry(), toQRect(layout::ScorePanel));
+    QCOMPARE(h.mainWindow.levelBar().geometry(), toQRect(layout::LevelBar));
+    QCOMPARE(h.mainWindow.focusKeeper().geometry(), toQRect(layout::FocusKeeper));
 
-    const QPixmap grab = h.form.grab();
+    const QPixmap grab = h.mainWindow.grab();
     QCOMPARE(grab.devicePixelRatio(), scale_);
     QCOMPARE(grab.deviceIndependentSize().toSize(), toQSize(layout::ClientSize));
 }

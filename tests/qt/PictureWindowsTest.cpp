@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over picture and the about box: single, borderless, closed by a
 // click; and the program's end when its last window closes.
-#include "ControlTimer.h"
 #include "GameTestAccess.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 
@@ -101,7 +101,7 @@ void PictureWindowsTest::gameOverShowsThePictureOnce() {
 
     clickAt(gameOverWindow, QPoint(10, 10));
     QVERIFY(gameOverWindow.isNull());
-    QVERIFY(h.form.isVisible());
+    QVERIFY(h.mainWindow.isVisible());
     QVERIFY(h.game.state().gameOver); // the click changes nothing in the game
 }
 
@@ -110,7 +110,7 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
         Harness h;
         h.ops.showWindow(Window::GameOver);
         h.ops.showWindow(Window::About);
-        h.form.close();
+        h.mainWindow.close();
         QVERIFY(h.exits.empty()); // the pictures are still open
         for (Window which : {Window::GameOver, Window::About}) {
             const stackfall::PictureWindow* picture = h.windows.window(which);
@@ -125,10 +125,10 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
     {
         Harness h;
         h.clickStart();
-        h.form.close();
+        h.mainWindow.close();
         QCOMPARE(h.exits, std::vector<int>{0});
-        QVERIFY(!h.form.gravityTimer().isTicking()); // closing stops the game
-        QVERIFY(!h.form.clockTimer().isTicking());
+        QVERIFY(!h.mainWindow.gravityTimer().isTicking()); // closing stops the game
+        QVERIFY(!h.mainWindow.clockTimer().isTicking());
     }
 }
 
