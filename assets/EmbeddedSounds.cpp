@@ -18,4 +18,9 @@ std::span<const std::byte> embeddedSound(Sound sound) {
             static_cast<std::size_t>(resource.size())};
 }
 
+SoundImages embeddedSounds() {
+    return {embeddedSound(Sound::Settled), embeddedSound(Sound::Turn),
+            embeddedSound(Sound::RowsRemoved)};
+}
+
 } // namespace stackfall

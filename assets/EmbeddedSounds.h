@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Sound.h"
+#include "SoundInterface.h"
 
 #include <cstddef>
 #include <span>
@@ -12,5 +13,8 @@ namespace stackfall {
 // :/sounds/<number>.wav. A value outside the enumeration gives an empty span.
 // The bytes live as long as the program.
 [[nodiscard]] std::span<const std::byte> embeddedSound(Sound sound);
+
+// All three, as the sound player takes them.
+[[nodiscard]] SoundImages embeddedSounds();
 
 } // namespace stackfall

@@ -28,6 +28,9 @@ if(UNIX AND NOT APPLE)
   set(CPACK_DEBIAN_PACKAGE_SECTION games)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  # Qt loads the Wayland platform at run time, so no library names it:
+  # without it a Wayland desktop would show the game through X11.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
 endif()
 
 include(CPack)

@@ -9,9 +9,9 @@
 
 namespace stackfall {
 
-// A picture box that holds one label: the score panel with the score, the clock panel with
-// the clock. It takes the focus when clicked or tabbed to; its keys go to the
-// game through the window's key forwarding.
+// A picture box that holds one label: the score panel with the score, the clock
+// panel with the clock. It takes the focus when clicked or tabbed to; its keys
+// go to the game through the window's key forwarding.
 class CaptionBox final : public QFrame {
 public:
     struct Caption {

@@ -3,9 +3,9 @@
 
 #include "CaptionBox.h"
 #include "Captions.h"
-#include "ControlTimer.h"
 #include "Fonts.h"
 #include "Game.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"
@@ -61,7 +61,7 @@ MainWindow::MainWindow()
           {toQString(captions::ScoreText.text), captionFont(captions::ScoreText),
            toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
-      gravityTimer_(new ControlTimer(this, 0)), clockTimer_(new ControlTimer(this, 1000)) {
+      gravityTimer_(new GameTimer(this, 0)), clockTimer_(new GameTimer(this, 1000)) {
     setWindowTitle(toQString(windows::MainTitle));
     setWindowIcon(programIcon());
     setFixedSize(toQSize(layout::ClientSize));
@@ -103,8 +103,8 @@ void MainWindow::attach(Game& game) {
                              static_cast<QWidget*>(focusKeeper_)}) {
         control->installEventFilter(this);
     }
-    connect(gravityTimer_, &ControlTimer::tick, this, [&game] { game.gravityTick(); });
-    connect(clockTimer_, &ControlTimer::tick, this, [&game] { game.clockTick(); });
+    connect(gravityTimer_, &GameTimer::tick, this, [&game] { game.gravityTick(); });
+    connect(clockTimer_, &GameTimer::tick, this, [&game] { game.clockTick(); });
     connect(levelBar_, &QScrollBar::valueChanged, this,
             [&game](int value) { game.levelChosen(value); });
 }

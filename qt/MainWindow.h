@@ -11,7 +11,7 @@ class QScrollBar;
 namespace stackfall {
 
 class CaptionBox;
-class ControlTimer;
+class GameTimer;
 class Game;
 
 // The main window. It shows what the game sets and passes every event to the
@@ -39,8 +39,8 @@ public:
     [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
     // Off screen: takes the focus after a level change (see the constructor).
     [[nodiscard]] QLineEdit& focusKeeper() const { return *focusKeeper_; }
-    [[nodiscard]] ControlTimer& gravityTimer() const { return *gravityTimer_; } // gravity
-    [[nodiscard]] ControlTimer& clockTimer() const { return *clockTimer_; }     // clock
+    [[nodiscard]] GameTimer& gravityTimer() const { return *gravityTimer_; } // gravity
+    [[nodiscard]] GameTimer& clockTimer() const { return *clockTimer_; }     // clock
 
 signals:
     // The player closed the window; its timers have stopped.
@@ -64,8 +64,8 @@ private:
     CaptionBox* scorePanel_;
     QScrollBar* levelBar_;
     QLineEdit* focusKeeper_;
-    ControlTimer* gravityTimer_;
-    ControlTimer* clockTimer_;
+    GameTimer* gravityTimer_;
+    GameTimer* clockTimer_;
     Game* game_ = nullptr;
     Button pressed_ = Button::None;
 };

@@ -8,8 +8,9 @@
 
 namespace stackfall {
 
-PictureWindow::PictureWindow(const QString& title, QSize clientSize, const QString& pictureName)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), picture_(pictureName) {
+PictureWindow::PictureWindow(QWidget& owner, const QString& title, QSize clientSize,
+                             const QString& pictureName)
+    : QWidget(&owner, Qt::Tool | Qt::FramelessWindowHint), picture_(pictureName) {
     setWindowTitle(title);
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -8,11 +8,14 @@
 namespace stackfall {
 
 // A borderless window that shows one picture at its top left corner and
-// closes when it is clicked: the game-over picture and the about box. It stays out of the taskbar.
+// closes when it is clicked: the game-over picture and the about box. It
+// belongs to its owner, the main window: the desktop keeps it out of the
+// taskbar and the window lists, and places it with its owner.
 class PictureWindow final : public QWidget {
     Q_OBJECT
 public:
-    PictureWindow(const QString& title, QSize clientSize, const QString& pictureName);
+    PictureWindow(QWidget& owner, const QString& title, QSize clientSize,
+                  const QString& pictureName);
 
 signals:
     void closed();

@@ -7,8 +7,8 @@
 
 namespace stackfall {
 
-Program::Program(RandomSource& random, QtWindowOps::PlaySound playSound, ProgramWindows::Quit quit)
-    : windows_(mainWindow_, std::move(quit)), ops_(mainWindow_, windows_, std::move(playSound)),
+Program::Program(RandomSource& random, SoundInterface& sound, ProgramWindows::Quit quit)
+    : windows_(mainWindow_, std::move(quit)), ops_(mainWindow_, windows_, sound),
       game_(ops_, random) {
     mainWindow_.attach(game_);
 }

@@ -9,6 +9,7 @@
 namespace stackfall {
 
 class RandomSource;
+class SoundInterface;
 
 // The whole program wired together: the main window, the picture windows
 // and the program's end, the window operations and the rules. main() builds
@@ -16,7 +17,7 @@ class RandomSource;
 // with their own, so they exercise the wiring that ships.
 class Program {
 public:
-    Program(RandomSource& random, QtWindowOps::PlaySound playSound, ProgramWindows::Quit quit);
+    Program(RandomSource& random, SoundInterface& sound, ProgramWindows::Quit quit);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

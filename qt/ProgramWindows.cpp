@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ProgramWindows.h"
 
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "MainWindow.h"
 #include "PictureWindow.h"
@@ -16,9 +16,9 @@ namespace stackfall {
 
 namespace {
 
-std::unique_ptr<PictureWindow> build(Window which) {
+std::unique_ptr<PictureWindow> build(QWidget& owner, Window which) {
     const windows::PictureWindowLook& look = windows::lookOf(which);
-    return std::make_unique<PictureWindow>(toQString(look.title), toQSize(look.size),
+    return std::make_unique<PictureWindow>(owner, toQString(look.title), toQSize(look.size),
                                            toQString(look.picture));
 }
 
@@ -37,6 +37,14 @@ void centreOn(QWidget& window, const QScreen* screen) {
 ProgramWindows::ProgramWindows(MainWindow& main, Quit quit) : main_(main), quit_(std::move(quit)) {
     connect(&main_, &MainWindow::closed, this, [this] {
         mainOpen_ = false;
+        // On Wayland, Qt takes an owned window away with its owner: the
+        // pictures that stay open stand on their own from now on.
+        for (PictureWindow* window : {gameOver_.get(), about_.get()}) {
+            if (window != nullptr) {
+                window->setParent(nullptr, window->windowFlags());
+                window->show();
+            }
+        }
         quitIfNoneLeft();
     });
 }
@@ -57,12 +65,21 @@ void ProgramWindows::show(Window which) {
     }
     auto& window = slot(which);
     if (!window) {
-        window = build(which);
+        window = build(main_, which);
         connect(window.get(), &PictureWindow::closed, this, [this, which] { closed(which); });
         centreOn(*window, main_.screen());
     }
+    // A Wayland window cannot put itself on top, and what a compositor does
+    // when asked to activate one differs (sway 1.7 marks it urgent, or gives
+    // it the focus but leaves it behind); shown afresh, it comes on top with
+    // the focus. Under X11 the window manager raises it and gives it the focus.
+    if (window->isVisible() && !window->isActiveWindow() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        window->hide();
+    }
     window->show();
     window->raise();
+    window->activateWindow();
 }
 
 void ProgramWindows::closed(Window which) {

@@ -14,8 +14,9 @@ class MainWindow;
 class PictureWindow;
 
 // The program's windows besides the main one, and its end. The game-over
-// picture and the about box exist at most once each: showing one that is open only raises it;
-// a click closes and destroys it, and the next show builds it afresh.
+// picture and the about box exist at most once each: showing one that is
+// open only raises it and asks the desktop to activate it; a click closes and
+// destroys it, and the next show builds it afresh.
 //
 // The program ends when its last window closes, so closing the main window
 // while a picture window is open leaves it running until that one is

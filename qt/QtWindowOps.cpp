@@ -2,21 +2,20 @@
 #include "QtWindowOps.h"
 
 #include "CaptionBox.h"
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "Questions.h"
+#include "SoundInterface.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include <utility>
-
 namespace stackfall {
 
-QtWindowOps::QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, PlaySound playSound)
-    : mainWindow_(mainWindow), windows_(windows), playSound_(std::move(playSound)) {
+QtWindowOps::QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, SoundInterface& sound)
+    : mainWindow_(mainWindow), windows_(windows), sound_(sound) {
 }
 
 void QtWindowOps::setCellFill(int cell, Rgb colour) {
@@ -84,9 +83,7 @@ void QtWindowOps::setFocus(FocusTarget target) {
 }
 
 void QtWindowOps::playSound(Sound sound) {
-    if (playSound_) {
-        playSound_(sound);
-    }
+    sound_.play(sound);
 }
 
 } // namespace stackfall

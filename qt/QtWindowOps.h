@@ -3,21 +3,18 @@
 
 #include "WindowOps.h"
 
-#include <functional>
-
 namespace stackfall {
 
 class MainWindow;
 class ProgramWindows;
+class SoundInterface;
 
 // The window operations of the game, carried out on the main window and the
 // program's other windows. Each sets one property of one control. Indexes
 // that name no control are ignored.
 class QtWindowOps final : public WindowOps {
 public:
-    using PlaySound = std::function<void(Sound sound)>;
-
-    QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, PlaySound playSound);
+    QtWindowOps(MainWindow& mainWindow, ProgramWindows& windows, SoundInterface& sound);
 
     void setCellFill(int cell, Rgb colour) override;
     void setCellOutline(int cell, Rgb colour) override;
@@ -36,7 +33,7 @@ public:
 private:
     MainWindow& mainWindow_;
     ProgramWindows& windows_;
-    PlaySound playSound_;
+    SoundInterface& sound_;
 };
 
 } // namespace stackfall

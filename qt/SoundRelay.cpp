@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SoundRelay.h"
 
-#include "EmbeddedSounds.h"
-#include "SoundInterface.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
+#include "SoundLoader.h"
 
 #include <utility>
 
@@ -22,21 +17,11 @@ constexpr int IdleMilliseconds = 3000;
 SoundRelay::SoundRelay(QStringList folders) : folders_(std::move(folders)) {
     idle_.setSingleShot(true);
     idle_.setInterval(IdleMilliseconds);
-    connect(&idle_, &QTimer::timeout, this, [this] {
-        if (player_) {
-            player_->releaseIdleDevice();
-        }
-    });
+    QObject::connect(&idle_, &QTimer::timeout, [this] { releaseIdleDevice(); });
 }
 
-// The player closes its device and SDL before the module's code could go;
-// the module itself stays loaded until the process ends.
+// The player closes its device and SDL before the module's code could go.
 SoundRelay::~SoundRelay() = default;
-
-QStringList SoundRelay::moduleFolders() {
-    const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QStringLiteral("/" STACKFALL_SOUND_MODULE_INSTALLED))};
-}
 
 void SoundRelay::prepare() {
     if (tried_) {
@@ -44,15 +29,7 @@ void SoundRelay::prepare() {
     }
     // Once only: a module that is missing now will not turn up mid-game.
     tried_ = true;
-    for (const QString& folder : std::as_const(folders_)) {
-        QLibrary module(QDir(folder).filePath(QStringLiteral(STACKFALL_SOUND_MODULE_FILE)));
-        const auto create =
-            reinterpret_cast<CreateSoundPlayer>(module.resolve(CreateSoundPlayerName));
-        if (create != nullptr) {
-            player_.reset(create(embeddedSound));
-            return;
-        }
-    }
+    player_ = loadSoundPlayer(folders_);
 }
 
 void SoundRelay::play(Sound sound) {
@@ -60,6 +37,12 @@ void SoundRelay::play(Sound sound) {
     if (player_) {
         player_->play(sound);
         idle_.start();
+    }
+}
+
+void SoundRelay::releaseIdleDevice() {
+    if (player_) {
+        player_->releaseIdleDevice();
     }
 }
 

@@ -2,8 +2,9 @@
 #pragma once
 
 #include "Sound.h"
+#include "SoundInterface.h"
+#include "SoundLoader.h"
 
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 
@@ -11,30 +12,25 @@
 
 namespace stackfall {
 
-class SoundInterface;
-
-// Passes the game's sounds to the sound module, and lets the audio device go
-// a few seconds after the last one, so that nothing runs between games.
+// The game's way to its sounds: passes each to the sound player, and lets the
+// audio device go a few seconds after the last one, so that nothing runs
+// between games.
 //
-// The module, and the audio libraries it links, are loaded when the first
-// sound is asked for (or by prepare()), not at start-up. Where the module
-// cannot be found or loaded, the game plays on in silence.
-class SoundRelay final : public QObject {
-    Q_OBJECT
+// The player, and the audio libraries under it, are loaded when the first
+// sound is asked for (or by prepare()), not at start-up (see SoundLoader.h).
+// Where the module cannot be found or loaded, the game plays on in silence.
+class SoundRelay final : public SoundInterface {
 public:
     // Looks for the module in `folders`, in order.
-    explicit SoundRelay(QStringList folders = moduleFolders());
+    explicit SoundRelay(QStringList folders = soundModuleFolders());
     ~SoundRelay() override;
 
-    // Beside the executable, as in a build tree, then the folder the module
-    // is installed in.
-    [[nodiscard]] static QStringList moduleFolders();
-
-    // Loads the module now if that has not been tried yet.
+    // Loads the player now if that has not been tried yet.
     void prepare();
-    void play(Sound sound);
+    void play(Sound sound) override;
+    void releaseIdleDevice() override;
 
-    // True once the module is loaded and its player made.
+    // True once the player is made.
     [[nodiscard]] bool ready() const { return player_ != nullptr; }
 
 private:

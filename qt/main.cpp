@@ -3,11 +3,16 @@
 #include "DisplayCheck.h"
 #include "Program.h"
 #include "SoundRelay.h"
+#include "TitleBars.h"
 
 #include <QApplication>
 #include <QPixmapCache>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
+    stackfall::leaveTitleBarsToCompositor();
     stackfall::DisplayCheck displayCheck;
     QApplication app(argc, argv);
     displayCheck.started();
@@ -20,13 +25,18 @@ int main(int argc, char* argv[]) {
 
     stackfall::SoundRelay relay;
     stackfall::ClockRandom random;
-    stackfall::Program program(
-        random, [&relay](stackfall::Sound sound) { relay.play(sound); },
-        [](int code) { QCoreApplication::exit(code); });
+    stackfall::Program program(random, relay, [](int code) { QCoreApplication::exit(code); });
     program.start();
 
     const int code = QApplication::exec();
     // Windows closed in the last moments are still waiting to be deleted.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        // Qt 6.4's Wayland client can wait for ever for its event thread when
+        // the application object goes (seen in two starts out of ten); the
+        // windows are gone and nothing else needs saving, so the game ends here.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
     return code;
 }

@@ -17,6 +17,9 @@ set -euo pipefail
 play=(
   g++ make cmake pkg-config
   qt6-base-dev libsdl2-dev
+  # Wayland: Qt's platform plugin, and the client library the game asks the
+  # compositor with whether it draws the title bars.
+  qt6-wayland libwayland-dev
   # The window's captions are drawn in DejaVu Sans on a machine with no
   # other fonts.
   fonts-dejavu-core
@@ -40,8 +43,11 @@ test=(
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev
   # fuzzing (libFuzzer ships with clang), leak checks, formatting
   clang libclang-rt-dev valgrind clang-format
-  # the real game on a virtual display: driving it, its pictures, xev
-  xvfb xdotool imagemagick x11-utils
+  # the real game on a virtual display: driving it, its pictures, xev; a
+  # window manager on it
+  xvfb xdotool imagemagick x11-utils openbox
+  # the real game on a headless Wayland compositor, its screenshots
+  sway grim
   # checking the Debian package
   desktop-file-utils appstream lintian
   # the sound and seed generators

@@ -8,34 +8,26 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 source "$root/scripts/stage.sh"
+# The builds are the presets of CMakePresets.json, which cmake and ctest read
+# from the current folder.
+cd "$root"
 
-# Configures quietly (errors still show), then builds.
+# Configures quietly (errors still show), with warnings as errors, then builds.
 configure_and_build() {
-  local build=$1
-  shift
-  cmake -S "$root" -B "$build" "$@" >/dev/null
-  cmake --build "$build" -j "$jobs"
+  cmake --preset "$1" -DSTACKFALL_WERROR=ON >/dev/null
+  cmake --build --preset "$1" -j "$jobs"
 }
 
 stage "setup (test set)" bash "$root/scripts/setup.sh" test
 
-stage "release: build" configure_and_build "$root/build" -DCMAKE_BUILD_TYPE=Release
-stage "release: tests" ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+stage "release: build" configure_and_build release
+stage "release: tests" ctest --preset release -j "$jobs"
 
-# Optimised too, to keep the long self-play runs quick; the index asserts stay
-# on in this build whatever the build type.
-stage "sanitizers: build" configure_and_build "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSTACKFALL_SANITIZE=ON -DSTACKFALL_BUILD_BENCH=OFF
-stage "sanitizers: tests" ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" \
-  --label-exclude no-sanitizer
+stage "sanitizers: build" configure_and_build asan
+stage "sanitizers: tests" ctest --preset asan -j "$jobs"
 
-# clang, libFuzzer, address and undefined-behaviour sanitizers.
-build_fuzzer() {
-  CXX=clang++ configure_and_build "$root/build-fuzz" -DSTACKFALL_SANITIZE=ON -DSTACKFALL_BUILD_FUZZ=ON \
-    -DSTACKFALL_BUILD_UI=OFF -DSTACKFALL_BUILD_BENCH=OFF
-}
-stage "fuzz: build" build_fuzzer
-stage "fuzz: tests" ctest --test-dir "$root/build-fuzz" --output-on-failure -j "$jobs"
+stage "fuzz: build" configure_and_build fuzz
+stage "fuzz: tests" ctest --preset fuzz -j "$jobs"
 
 # The Windows program, cross-built and run under wine: the rules' tests, its
 # resources, and the program played on a virtual display beside the Qt

@@ -12,7 +12,7 @@
 #endif
 
 extern "C" STACKFALL_EXPORT stackfall::SoundInterface*
-stackfall_create_sound_player(stackfall::SoundImages images) {
+stackfall_create_sound_player(const stackfall::SoundImages& images) {
     // The executable's type check: a change of signature fails to compile here.
     static_assert(
         std::is_same_v<decltype(&stackfall_create_sound_player), stackfall::CreateSoundPlayer>);

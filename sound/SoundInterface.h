@@ -3,15 +3,21 @@
 
 #include "Sound.h"
 
+#include <array>
 #include <cstddef>
 #include <span>
 
 namespace stackfall {
 
-// The sound player as the executable sees it. The player and SDL under it
-// live in a module that the executable loads when the first sound is asked
-// for, so that nothing of the audio stack is loaded before then; this header
-// is all the two share.
+// The wave images of the game's sounds, Settled, Turn and RowsRemoved in
+// that order; an empty span where a sound has no image. The bytes live as
+// long as the program.
+using SoundImages = std::array<std::span<const std::byte>, 3>;
+
+// The sound player as the executable sees it. On Linux and Windows the
+// player and SDL under it live in a module that the executable loads when the
+// first sound is asked for, so that nothing of the audio stack is loaded
+// before then; this header is all the two share.
 class SoundInterface {
 public:
     SoundInterface() = default;
@@ -27,13 +33,10 @@ public:
     virtual void releaseIdleDevice() = 0;
 };
 
-// Gives the wave image of a sound; the bytes live as long as the program.
-using SoundImages = std::span<const std::byte> (*)(Sound sound);
-
-// The module's one entry point, found by this name: makes a player that
-// reads its sounds through `images`. The caller owns the player and deletes
-// it before the program ends.
-using CreateSoundPlayer = SoundInterface* (*)(SoundImages images);
+// The module's one entry point, found by this name: makes a player of
+// `images`. The caller owns the player and deletes it before the program
+// ends.
+using CreateSoundPlayer = SoundInterface* (*)(const SoundImages& images);
 inline constexpr const char* CreateSoundPlayerName = "stackfall_create_sound_player";
 
 } // namespace stackfall

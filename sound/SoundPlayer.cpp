@@ -15,13 +15,15 @@ void SoundPlayer::play(Sound sound) {
 }
 
 std::span<const std::byte> SoundPlayer::samples(Sound sound) {
+    // Sounds are numbered from 1.
     const int number = static_cast<int>(sound);
-    if (number < 1 || number > static_cast<int>(SoundCount)) {
+    if (number < 1 || number > static_cast<int>(images_.size())) {
         return {};
     }
-    std::optional<std::vector<std::byte>>& kept = decoded_[static_cast<std::size_t>(number - 1)];
+    const auto index = static_cast<std::size_t>(number - 1);
+    std::optional<std::vector<std::byte>>& kept = decoded_[index];
     if (!kept) {
-        kept = lookup_ ? decodeWave(lookup_(sound)) : std::vector<std::byte>{};
+        kept = decodeWave(images_[index]);
     }
     return *kept;
 }

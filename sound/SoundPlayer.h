@@ -7,23 +7,18 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace stackfall {
 
-// Finds the wave image of a sound; an empty span when there is none. The
-// bytes must stay valid for the duration of the call.
-using SoundLookup = std::function<std::span<const std::byte>(Sound sound)>;
-
 // Plays the game's wave sounds, one at a time. Each sound is decoded the
-// first time it is played and kept, so that later calls only queue it.
+// first time it is played and kept, so that later calls only queue it; the
+// images must stay valid until then.
 class SoundPlayer final : public SoundInterface {
 public:
-    explicit SoundPlayer(SoundLookup lookup) : lookup_(std::move(lookup)) {}
+    explicit SoundPlayer(const SoundImages& images) : images_(images) {}
 
     // Starts `sound` in place of any sound still playing and returns at once.
     // Nothing is reported: without a device, or with a damaged image or a
@@ -39,17 +34,14 @@ public:
     [[nodiscard]] bool deviceOpen() const { return output_.isOpen(); }
 
 private:
-    // Settled, Turn and RowsRemoved, numbered from 1.
-    static constexpr std::size_t SoundCount = 3;
-
     // The sound in the output format, decoded on first use; empty when it
     // cannot be played.
     [[nodiscard]] std::span<const std::byte> samples(Sound sound);
 
-    SoundLookup lookup_;
+    SoundImages images_;
     // A damaged image decodes to nothing every time, so an empty result is
     // kept like any other.
-    std::array<std::optional<std::vector<std::byte>>, SoundCount> decoded_;
+    std::array<std::optional<std::vector<std::byte>>, std::tuple_size_v<SoundImages>> decoded_;
     AudioOutput output_;
 };
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-using stackfall::embeddedSound;
+using stackfall::embeddedSounds;
 using stackfall::Sound;
 using stackfall::SoundPlayer;
 
@@ -23,7 +23,7 @@ using stackfall::SoundPlayer;
 void play(benchmark::State& state) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
     const auto sound = static_cast<Sound>(state.range(0));
-    SoundPlayer player(embeddedSound);
+    SoundPlayer player(embeddedSounds());
     player.play(sound);
     if (!player.deviceOpen()) {
         state.SkipWithError("no audio device");
@@ -43,7 +43,7 @@ void firstPlay(benchmark::State& state) {
     std::optional<SoundPlayer> player;
     for (auto _ : state) {
         state.PauseTiming();
-        player.emplace(embeddedSound);
+        player.emplace(embeddedSounds());
         player->play(opener);
         if (!player->deviceOpen()) {
             state.SkipWithError("no audio device");
@@ -62,7 +62,7 @@ BENCHMARK(firstPlay)->DenseRange(1, 3)->Iterations(30)->Unit(benchmark::kMicrose
 // Without any audio driver every call tries again to bring up audio.
 void playWithoutDevice(benchmark::State& state) {
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-    SoundPlayer player(embeddedSound);
+    SoundPlayer player(embeddedSounds());
     for (auto _ : state) {
         player.play(Sound::Turn);
     }

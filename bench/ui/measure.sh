@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Measures the real game on a virtual X display against a floor: a bare Qt
-# window of the game's size with one label (bench/ui/floor), started the same
-# way on the same display. Runs alternate, floor then game, after one warm-up
+# Measures the real game on a virtual X display against a floor: a top-level
+# Qt label of the game's size with one line of text (bench/ui/floor), started
+# the same way on the same display. Runs alternate, floor then game, after one warm-up
 # of each; medians are printed at the end with the targets beside them.
 #
 # For both programs:
@@ -45,14 +45,14 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
 fi
 cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null ||
   { echo "measure: could not build ${targets[*]} in $build" >&2; exit 1; }
-game=${1:-$build/ui/stackfall}
+game=${1:-$build/qt/stackfall}
 floor=$build/bench/ui/ui_floor_window
 for exe in "$game" "$floor"; do
   [[ -x $exe ]] || { echo "measure: no executable at $exe" >&2; exit 1; }
 done
 
+source "$root/scripts/xvfb_session.sh"
 work=$(mktemp -d)
-xvfb_pid=
 pid=
 xev_pid=
 # Reads the CPU-time clock of a whole process: unlike /proc/PID/stat it counts
@@ -75,16 +75,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.05
-done
-[[ -s $work/display ]] || { echo "measure: Xvfb did not start" >&2; exit 1; }
-display=$(head -n1 "$work/display")
-export DISPLAY=":$display"
-export XDG_RUNTIME_DIR=$work
+start_display "$work"
 
 now_us() { echo $(($(date +%s%N) / 1000)); }
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status"; }

@@ -5,51 +5,13 @@
 # Usage: play.sh <stackfall executable> <source dir>
 set -euo pipefail
 
-game=$1
+game=("$1")
 root=$2
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
+source "$root/tests/support/real_game.sh"
 need imagemagick import convert
 
-work=$(mktemp -d)
-xvfb_pid=
-game_pid=
-cleanup() {
-  local status=$?
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null || true
-  if ((status == 0)); then
-    rm -rf "$work"
-  else
-    echo "e2e: screenshots and logs kept in $work" >&2
-  fi
-}
-trap cleanup EXIT
-
-fail() {
-  echo "e2e: FAIL: $*" >&2
-  exit 1
-}
-
-# Xvfb picks a free display number itself and reports it.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" \
-  2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.05
-done
-[[ -s $work/display ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export SDL_AUDIODRIVER=dummy
-# In the sanitizer build: leaks of the system's libraries are not ours.
-export LSAN_OPTIONS="suppressions=$root/tests/e2e/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-export XDG_RUNTIME_DIR=$work
-
-"$game" >"$work/game.log" 2>&1 &
-game_pid=$!
+start_session
 
 win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Stackfall$' | head -n1) ||
   fail "the main window did not appear"
@@ -93,8 +55,13 @@ max_row() { local m=0; for c in "$@"; do (($(row "$c") > m)) && m=$(row "$c"); d
 
 settle() { sleep 0.3; }
 
-# Before any game: an empty board inside the grey ring.
-read -r a b c < <(pixels "$(screenshot)" 32,32 16,16 8,8)
+# Before any game: an empty board inside the grey ring, once the window has
+# drawn itself, which may come a moment after it maps.
+for _ in $(seq 100); do
+  read -r a b c < <(pixels "$(screenshot)" 32,32 16,16 8,8)
+  [[ $a == FFFFFF && $b == C0C0C0 && $c == 000000 ]] && break
+  sleep 0.1
+done
 [[ $a == FFFFFF && $b == C0C0C0 && $c == 000000 ]] || fail "empty board not shown: $a $b $c"
 
 # Start: a piece in the top rows.
@@ -143,13 +110,6 @@ question=$(timeout 10 xdotool search --sync --onlyvisible --name "^What's up, Zo
   head -n1) || fail "the exit question did not appear"
 xdotool mousemove --window "$question" 20 20
 xdotool key Return
-for _ in $(seq 100); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.05
-done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not end after OK"
-status=0
-wait "$game_pid" || status=$?
-game_pid=
-((status == 0)) || fail "the game ended with status $status"
+wait_game_end 5 || fail "the game did not end after OK"
+((game_status == 0)) || fail "the game ended with status $game_status"
 echo "e2e: the game started, moved, dropped, paused and quit"

@@ -2,10 +2,10 @@
 // Faults met inside the running program: no audio device, and a flood of
 // auto-repeated keys.
 #include "Autoplayer.h"
-#include "ControlTimer.h"
 #include "EmbeddedSounds.h"
 #include "FakeWindow.h"
 #include "GameTestAccess.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "Screen.h"
 #include "SoundPlayer.h"
@@ -88,7 +88,7 @@ protected:
 };
 
 void setHard(Harness& program) {
-    auto& bar = program.form.levelBar();
+    auto& bar = program.mainWindow.levelBar();
     while (bar.value() < 3) {
         bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
@@ -120,8 +120,8 @@ private slots:
 
 void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
     qputenv("SDL_AUDIODRIVER", "stackfall_no_such_driver");
-    stackfall::SoundPlayer player(stackfall::embeddedSound);
-    Harness program(11, [&player](stackfall::Sound sound) { player.play(sound); });
+    stackfall::SoundPlayer player(stackfall::embeddedSounds());
+    Harness program(11, &player);
     setHard(program);
 
     QByteArray output;
@@ -149,8 +149,9 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
     qputenv("SDL_AUDIODRIVER", "dummy");
     player.play(static_cast<stackfall::Sound>(program.sounds.back()));
     QVERIFY(player.deviceOpen());
-    const std::string wrong = stackfall::hardening::mismatch(
-        stackfall::hardening::shownImage(program.form), program.form, program.game.state());
+    const std::string wrong =
+        stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.mainWindow),
+                                       program.mainWindow, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
@@ -162,8 +163,8 @@ void FaultTest::withoutAnAudioDeviceTheGamePlaysOnInSilence() {
 void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     qputenv("SDL_AUDIODRIVER", "dummy");
     const stackfall::testing::QuietOffscreenLimits quiet;
-    stackfall::SoundPlayer player(stackfall::embeddedSound);
-    Harness program(12, [&player](stackfall::Sound sound) { player.play(sound); });
+    stackfall::SoundPlayer player(stackfall::embeddedSounds());
+    Harness program(12, &player);
     setHard(program);
     program.clickStart();
     QWidget* focus = QApplication::focusWidget();
@@ -172,7 +173,7 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
 
     // Gravity is held while the flood drains, so that the keys alone decide
     // the outcome; it must tick again afterwards.
-    auto& gravity = program.form.gravityTimer();
+    auto& gravity = program.mainWindow.gravityTimer();
     gravity.setEnabled(false);
     stackfall::testing::FakeWindow copyWindow;
     copyWindow.record = false;
@@ -233,8 +234,9 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     QCOMPARE(real.nextType, expected.nextType);
     QCOMPARE(program.soundCount[2] - turnSounds, copyWindow.soundCount[2]);
     QVERIFY(program.landings() > 0);
-    std::string wrong = stackfall::hardening::mismatch(
-        stackfall::hardening::shownImage(program.form), program.form, program.game.state());
+    std::string wrong =
+        stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.mainWindow),
+                                       program.mainWindow, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());
 
     // Still alive: resumed, gravity moves the piece again on its own timer.
@@ -244,8 +246,8 @@ void FaultTest::aFloodOfKeyRepeatsLeavesTheBoardRightAndTheWindowResponsive() {
     const auto landings = program.landings();
     QTRY_VERIFY_WITH_TIMEOUT(
         program.game.state().pieceCells != cells || program.landings() != landings, 2000);
-    wrong = stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.form),
-                                           program.form, program.game.state());
+    wrong = stackfall::hardening::mismatch(stackfall::hardening::shownImage(program.mainWindow),
+                                           program.mainWindow, program.game.state());
     QVERIFY2(wrong.empty(), wrong.c_str());
 }
 

@@ -3,8 +3,8 @@
 
 #include "CaptionBox.h"
 #include "Cell.h"
-#include "ControlTimer.h"
 #include "GameState.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"
@@ -64,14 +64,14 @@ QImage shownImage(QWidget& window) {
     return screen->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-std::string mismatch(const QImage& shown, const MainWindow& form, const GameState& state) {
+std::string mismatch(const QImage& shown, const MainWindow& mainWindow, const GameState& state) {
     std::ostringstream out;
     if (shown.size() != toQSize(layout::ClientSize)) {
         out << "the window shows " << shown.width() << "x" << shown.height() << " pixels; ";
         return out.str();
     }
 
-    const bool paused = form.surface().pauseVisible();
+    const bool paused = mainWindow.surface().pauseVisible();
     if (paused != state.paused) {
         out << "pause banner " << (paused ? "shown" : "hidden") << " while "
             << (state.paused ? "paused" : "not paused") << "; ";
@@ -140,26 +140,26 @@ std::string mismatch(const QImage& shown, const MainWindow& form, const GameStat
     // Before the first game the score box keeps its design caption.
     if (state.nextType != 0) {
         const QString want = QStringLiteral(" %1").arg(state.score);
-        if (form.scorePanel().text() != want) {
-            out << "score box shows '" << form.scorePanel().text().toStdString() << "' for "
+        if (mainWindow.scorePanel().text() != want) {
+            out << "score box shows '" << mainWindow.scorePanel().text().toStdString() << "' for "
                 << state.score << "; ";
         }
     }
-    if (form.surface().levelText() != QLatin1String(levelName(state.level))) {
-        out << "level name '" << form.surface().levelText().toStdString() << "' for level "
+    if (mainWindow.surface().levelText() != QLatin1String(levelName(state.level))) {
+        out << "level name '" << mainWindow.surface().levelText().toStdString() << "' for level "
             << state.level << "; ";
     }
 
     const bool running = !state.gameOver && !state.paused;
-    if (form.gravityTimer().isTicking() != running) {
+    if (mainWindow.gravityTimer().isTicking() != running) {
         out << "gravity timer " << (running ? "stopped" : "ticking") << "; ";
     }
-    if (form.clockTimer().isTicking() == state.gameOver) {
+    if (mainWindow.clockTimer().isTicking() == state.gameOver) {
         out << "clock timer " << (state.gameOver ? "ticking" : "stopped") << "; ";
     }
-    if (form.gravityTimer().interval() != levels::level(state.level).gravityPeriod) {
-        out << "gravity period " << form.gravityTimer().interval() << " at level " << state.level
-            << "; ";
+    if (mainWindow.gravityTimer().interval() != levels::level(state.level).gravityPeriod) {
+        out << "gravity period " << mainWindow.gravityTimer().interval() << " at level "
+            << state.level << "; ";
     }
     return out.str();
 }

@@ -23,7 +23,7 @@ namespace hardening {
 // of every playfield and preview cell, the pause banner, the score and level
 // captions and the two timers; and checks that exactly the falling piece's
 // cells hold 2. Empty when all agree, else what differs.
-[[nodiscard]] std::string mismatch(const QImage& shown, const MainWindow& form,
+[[nodiscard]] std::string mismatch(const QImage& shown, const MainWindow& mainWindow,
                                    const GameState& state);
 
 } // namespace hardening

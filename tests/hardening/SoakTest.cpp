@@ -6,8 +6,8 @@
 // the screen must show the rules' state, and once the first pieces have
 // warmed the caches up, resident memory must stay flat.
 #include "Autoplayer.h"
-#include "ControlTimer.h"
 #include "EmbeddedSounds.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 #include "Resident.h"
@@ -79,9 +79,8 @@ struct Figures {
 class Soak {
 public:
     explicit Soak(const Settings& settings)
-        : settings_(settings), player_(stackfall::embeddedSound),
-          program_(settings.seed, [this](stackfall::Sound sound) { player_.play(sound); }),
-          rng_(settings.seed) {}
+        : settings_(settings), player_(stackfall::embeddedSounds()),
+          program_(settings.seed, &player_), rng_(settings.seed) {}
 
     // Plays until the pieces have landed; stops at the first thing wrong.
     void run();
@@ -179,8 +178,8 @@ void Soak::tour() {
 // afresh whenever it is started or its period changes, as a real one would.
 void Soak::advanceClock() {
     now_ += 10;
-    auto& gravity = program_.form.gravityTimer();
-    auto& clock = program_.form.clockTimer();
+    auto& gravity = program_.mainWindow.gravityTimer();
+    auto& clock = program_.mainWindow.clockTimer();
     for (;;) {
         if (gravity.isTicking() && (!gravityWasTicking_ || gravity.interval() != gravityPeriod_)) {
             gravityDue_ = now_ + gravity.interval();
@@ -341,7 +340,7 @@ void Soak::declineExit() {
 
 // Through the scroll bar's arrows, as the player changes the level.
 void Soak::changeLevel(int level) {
-    auto& bar = program_.form.levelBar();
+    auto& bar = program_.mainWindow.levelBar();
     while (bar.value() != level) {
         bar.triggerAction(bar.value() < level ? QAbstractSlider::SliderSingleStepAdd
                                               : QAbstractSlider::SliderSingleStepSub);
@@ -371,7 +370,7 @@ void Soak::check(const std::string& event) {
         return;
     }
     std::string wrong = stackfall::hardening::mismatch(
-        stackfall::hardening::shownImage(program_.form), program_.form, state());
+        stackfall::hardening::shownImage(program_.mainWindow), program_.mainWindow, state());
     if (state().gameOver && !wasGameOver_) {
         ++figures.gameOvers;
         const auto* picture = program_.windows.window(Window::GameOver);

@@ -15,16 +15,9 @@ exe=$2
 root=$3
 here=$(cd "$(dirname "$0")" && pwd)
 
-source "$root/scripts/need.sh"
-need xvfb Xvfb
-need xdotool xdotool
+source "$root/tests/support/real_game.sh"
 [[ $mode != valgrind ]] || need valgrind valgrind
 
-work=$(mktemp -d)
-source "$here/x_session.sh"
-trap end_session EXIT
-
-export SDL_AUDIODRIVER=dummy
 case $mode in
 valgrind)
   # Forked children (the D-Bus library's launcher) are not the game.
@@ -35,8 +28,7 @@ valgrind)
   patience=120
   ;;
 lsan)
-  export ASAN_OPTIONS="detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
-  export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+  export ASAN_OPTIONS="detect_leaks=1:$ASAN_OPTIONS"
   game=("$exe")
   patience=30
   ;;
@@ -45,8 +37,7 @@ lsan)
   ;;
 esac
 
-start_display
-start_game
+start_session
 main=$(wait_window Stackfall "$patience")
 [[ -n $main ]] || fail "the main window did not appear"
 # Twice: the first time the picture windows are closed by a click, the

@@ -2,11 +2,13 @@
 // The main window on a high-density screen, at the scale factor the test's
 // environment sets (QT_SCALE_FACTOR): the layout stays in logical pixels and
 // Qt scales it, and what the window paints still lands on whole device
-// pixels, so cells, ring and outlines stay sharp.
+// pixels, so cells, ring and outlines stay sharp; at 2 every picture is
+// drawn from its own double-size copy.
 #include "CaptionBox.h"
 #include "Geometry.h"
 #include "Harness.h"
 #include "Layout.h"
+#include "PictureWindow.h"
 #include "ScreenColours.h"
 
 #include <QLineEdit>
@@ -19,6 +21,7 @@
 #include <utility>
 #include <vector>
 
+using stackfall::Window;
 using stackfall::testing::Harness;
 namespace layout = stackfall::layout;
 
@@ -82,7 +85,7 @@ private slots:
     void playfieldHasNoBlendedPixels();
     void everyCellShowsTheSameSharpOutline();
     void cellAtScaleTwoIsExact();
-    void buttonsUseTheirDoubleSizePictures();
+    void picturesUseTheirDoubleSizePictures();
 
 private:
     // How an empty cell n with empty neighbours shows along its middle row
@@ -101,16 +104,16 @@ void HighDpiTest::initTestCase() {
 
 void HighDpiTest::layoutStaysInLogicalPixels() {
     Harness h;
-    QCOMPARE(h.form.devicePixelRatioF(), scale_);
-    QCOMPARE(h.form.size(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.minimumSize(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.maximumSize(), toQSize(layout::ClientSize));
-    QCOMPARE(h.form.clockPanel().geometry(), toQRect(layout::ClockPanel));
-    QCOMPARE(h.form.scorePanel().geometry(), toQRect(layout::ScorePanel));
-    QCOMPARE(h.form.levelBar().geometry(), toQRect(layout::LevelBar));
-    QCOMPARE(h.form.focusKeeper().geometry(), toQRect(layout::FocusKeeper));
+    QCOMPARE(h.mainWindow.devicePixelRatioF(), scale_);
+    QCOMPARE(h.mainWindow.size(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.minimumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.maximumSize(), toQSize(layout::ClientSize));
+    QCOMPARE(h.mainWindow.clockPanel().geometry(), toQRect(layout::ClockPanel));
+    QCOMPARE(h.mainWindow.scorePanel().geometry(), toQRect(layout::ScorePanel));
+    QCOMPARE(h.mainWindow.levelBar().geometry(), toQRect(layout::LevelBar));
+    QCOMPARE(h.mainWindow.focusKeeper().geometry(), toQRect(layout::FocusKeeper));
 
-    const QPixmap grab = h.form.grab();
+    const QPixmap grab = h.mainWindow.grab();
     QCOMPARE(grab.devicePixelRatio(), scale_);
     QCOMPARE(grab.deviceIndependentSize().toSize(), toQSize(layout::ClientSize));
 }
@@ -226,7 +229,35 @@ void HighDpiTest::cellAtScaleTwoIsExact() {
     }
 }
 
-void HighDpiTest::buttonsUseTheirDoubleSizePictures() {
+namespace {
+
+// Every opaque pixel of the double-size picture `name`, placed at the device
+// pixel `origin` of `shot`, shows unchanged.
+void expectSharp(const QImage& shot, const char* name, QPoint origin, QSize logicalSize) {
+    const QImage sharp = QImage(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)))
+                             .convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(sharp.size(), logicalSize * 2);
+    int opaque = 0;
+    int same = 0;
+    for (int y = 0; y < sharp.height(); ++y) {
+        for (int x = 0; x < sharp.width(); ++x) {
+            const QRgb p = sharp.pixel(x, y);
+            if (qAlpha(p) == 255) {
+                ++opaque;
+                same += shot.pixel(origin + QPoint(x, y)) == p ? 1 : 0;
+            }
+        }
+    }
+    QVERIFY2(opaque > sharp.width() * sharp.height() / 2, name);
+    QVERIFY2(same == opaque, qPrintable(QStringLiteral("%1: %2 of %3 pixels differ")
+                                            .arg(QLatin1String(name))
+                                            .arg(opaque - same)
+                                            .arg(opaque)));
+}
+
+} // namespace
+
+void HighDpiTest::picturesUseTheirDoubleSizePictures() {
     if (scale_ != 2.0) {
         QSKIP("at other scales the pictures are scaled, as they may be");
     }
@@ -235,22 +266,22 @@ void HighDpiTest::buttonsUseTheirDoubleSizePictures() {
     for (const auto& [name, rect] : {std::pair{"start", toQRect(layout::StartButton)},
                                      std::pair{"about", toQRect(layout::AboutButton)},
                                      std::pair{"exit", toQRect(layout::ExitButton)}}) {
-        const QImage sharp = QImage(QStringLiteral(":/pictures/%1@2x.png").arg(QLatin1String(name)))
-                                 .convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(sharp.size(), rect.size() * 2);
-        int opaque = 0;
-        int same = 0;
-        for (int y = 0; y < sharp.height(); ++y) {
-            for (int x = 0; x < sharp.width(); ++x) {
-                const QRgb p = sharp.pixel(x, y);
-                if (qAlpha(p) == 255) {
-                    ++opaque;
-                    same += shot.pixel(rect.topLeft() * 2 + QPoint(x, y)) == p ? 1 : 0;
-                }
-            }
-        }
-        QVERIFY2(opaque > sharp.width() * sharp.height() / 2, name);
-        QCOMPARE(same, opaque);
+        expectSharp(shot, name, rect.topLeft() * 2, rect.size());
+    }
+
+    h.clickStart();
+    Harness::pressKey(Qt::Key_F3);
+    const QRect banner = toQRect(layout::PauseBanner);
+    expectSharp(h.grab(), "pause", banner.topLeft() * 2, banner.size());
+
+    // The picture windows: each picture at the window's top left corner.
+    for (const auto& [which, name] :
+         {std::pair{Window::About, "credits"}, std::pair{Window::GameOver, "gameover"}}) {
+        h.ops.showWindow(which);
+        stackfall::PictureWindow* window = h.windows.window(which);
+        QVERIFY(window != nullptr);
+        const QImage picture = QImage(QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name)));
+        expectSharp(window->grab().toImage(), name, QPoint(0, 0), picture.size());
     }
 }
 

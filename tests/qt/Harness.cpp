@@ -31,50 +31,49 @@ void dropOffscreenLimits(QtMsgType type, const QMessageLogContext& context, cons
 
 } // namespace
 
-Harness::Harness(std::initializer_list<int> types) : Harness(ScriptedRandom::ofTypes(types), {}) {
+Harness::Harness(std::initializer_list<int> types)
+    : Harness(ScriptedRandom::ofTypes(types), nullptr) {
 }
 
-Harness::Harness(std::uint64_t seed, std::function<void(Sound)> alsoPlay)
-    : Harness(SeededRandom(seed), std::move(alsoPlay)) {
+Harness::Harness(std::uint64_t seed, SoundInterface* alsoPlay)
+    : Harness(SeededRandom(seed), alsoPlay) {
 }
 
-Harness::Harness(std::variant<ScriptedRandom, SeededRandom> generator,
-                 std::function<void(Sound)> alsoPlay)
-    : random(std::move(generator)), program(
-                                        sourceOf(random), [this](Sound sound) { played(sound); },
-                                        [this](int code) { exits.push_back(code); }),
-      form(program.mainWindow()), windows(program.windows()), ops(program.windowOps()),
-      game(program.game()), alsoPlay_(std::move(alsoPlay)) {
+Harness::Harness(std::variant<ScriptedRandom, SeededRandom> generator, SoundInterface* alsoPlay)
+    : random(std::move(generator)),
+      program(sourceOf(random), *this, [this](int code) { exits.push_back(code); }),
+      mainWindow(program.mainWindow()), windows(program.windows()), ops(program.windowOps()),
+      game(program.game()), alsoPlay_(alsoPlay) {
     program.start();
     activate();
 }
 
-void Harness::played(Sound sound) {
+void Harness::play(Sound sound) {
     const int id = static_cast<int>(sound);
     sounds.push_back(id);
     if (id >= 1 && id <= 3) {
         ++soundCount[static_cast<std::size_t>(id)];
     }
-    if (alsoPlay_) {
-        alsoPlay_(sound);
+    if (alsoPlay_ != nullptr) {
+        alsoPlay_->play(sound);
     }
 }
 
 void Harness::clickStart() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::StartButton).center());
+    QTest::mouseClick(&mainWindow, Qt::LeftButton, {}, toQRect(layout::StartButton).center());
 }
 
 void Harness::clickAbout() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::AboutButton).center());
+    QTest::mouseClick(&mainWindow, Qt::LeftButton, {}, toQRect(layout::AboutButton).center());
 }
 
 void Harness::clickExit() {
-    QTest::mouseClick(&form, Qt::LeftButton, {}, toQRect(layout::ExitButton).center());
+    QTest::mouseClick(&mainWindow, Qt::LeftButton, {}, toQRect(layout::ExitButton).center());
 }
 
 void Harness::activate() {
-    form.activateWindow();
-    if (!QTest::qWaitForWindowActive(&form)) {
+    mainWindow.activateWindow();
+    if (!QTest::qWaitForWindowActive(&mainWindow)) {
         qWarning("the main window did not become active");
     }
 }
@@ -94,7 +93,7 @@ void Harness::pressKey(Qt::Key key, bool autoRepeat, Qt::KeyboardModifiers modif
 }
 
 QImage Harness::grab() {
-    return form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return mainWindow.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 QuestionAnswerer::QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs)

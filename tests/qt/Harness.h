@@ -3,6 +3,7 @@
 
 #include "Program.h"
 #include "Randoms.h"
+#include "SoundInterface.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -12,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <variant>
 #include <vector>
@@ -21,13 +21,13 @@ namespace stackfall::testing {
 
 // The program as main() builds it, with a scripted or seeded generator, and
 // with the sounds and the end of the program recorded instead of carried out.
-class Harness {
+class Harness final : private SoundInterface {
 public:
     // The first game deals these piece types in order.
     explicit Harness(std::initializer_list<int> types = {6, 3});
     // Pieces drawn from a seeded generator; every sound is also passed to
     // `alsoPlay`, when given.
-    Harness(std::uint64_t seed, std::function<void(Sound)> alsoPlay);
+    Harness(std::uint64_t seed, SoundInterface* alsoPlay);
 
     // Clicks a picture button of the main window.
     void clickStart();
@@ -52,17 +52,18 @@ public:
     std::vector<int> sounds;                  // sound ids played, in order
     std::array<std::int64_t, 4> soundCount{}; // the same, counted by id 1 to 3
     Program program;
-    MainWindow& form;
+    MainWindow& mainWindow;
     ProgramWindows& windows;
     QtWindowOps& ops;
     Game& game;
 
 private:
-    Harness(std::variant<ScriptedRandom, SeededRandom> generator,
-            std::function<void(Sound)> alsoPlay);
-    void played(Sound sound);
+    Harness(std::variant<ScriptedRandom, SeededRandom> generator, SoundInterface* alsoPlay);
+    // The program's sounds: recorded, then passed on.
+    void play(Sound sound) override;
+    void releaseIdleDevice() override {}
 
-    std::function<void(Sound)> alsoPlay_;
+    SoundInterface* alsoPlay_;
 };
 
 // Answers the next question box that opens while it lives, once `delayMs`

@@ -2,7 +2,7 @@
 // The player's input: keys from whichever control has the focus, the level
 // scroll bar, and the two questions.
 #include "CaptionBox.h"
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Harness.h"
 #include "Layout.h"
@@ -49,9 +49,9 @@ void InputTest::onlyTheFiveKeysActWhateverTheModifiers() {
 
 void InputTest::focusStartsOnTheClockPanelAndTabsThroughTheControls() {
     Harness h;
-    QCOMPARE(QApplication::focusWidget(), &h.form.clockPanel());
-    const QWidget* order[] = {&h.form.scorePanel(), &h.form.levelBar(), &h.form.focusKeeper(),
-                              &h.form.clockPanel()};
+    QCOMPARE(QApplication::focusWidget(), &h.mainWindow.clockPanel());
+    const QWidget* order[] = {&h.mainWindow.scorePanel(), &h.mainWindow.levelBar(),
+                              &h.mainWindow.focusKeeper(), &h.mainWindow.clockPanel()};
     for (const QWidget* next : order) {
         Harness::pressKey(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
@@ -65,8 +65,8 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
     const auto firstCell = [&] { return cells(1); };
     QCOMPARE(firstCell(), 7);
 
-    QWidget* controls[] = {&h.form.clockPanel(), &h.form.scorePanel(), &h.form.focusKeeper(),
-                           &h.form};
+    QWidget* controls[] = {&h.mainWindow.clockPanel(), &h.mainWindow.scorePanel(),
+                           &h.mainWindow.focusKeeper(), &h.mainWindow};
     int expected = 7;
     for (QWidget* control : controls) {
         control->setFocus();
@@ -75,19 +75,19 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
         QCOMPARE(firstCell(), ++expected);
     }
     // Auto-repeated presses count one each.
-    h.form.scorePanel().setFocus();
+    h.mainWindow.scorePanel().setFocus();
     Harness::pressKey(Qt::Key_Left, true);
     Harness::pressKey(Qt::Key_Left, true);
     QCOMPARE(firstCell(), expected - 2);
 
     // The scroll bar passes the key on and then handles it itself: the piece
     // moves one row down and the level goes up one.
-    h.form.levelBar().setFocus();
+    h.mainWindow.levelBar().setFocus();
     const int before = firstCell();
     Harness::pressKey(Qt::Key_Down);
     QCOMPARE(firstCell(), before + 13);
-    QCOMPARE(h.form.levelBar().value(), 2);
-    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
+    QCOMPARE(h.mainWindow.levelBar().value(), 2);
+    QCOMPARE(QApplication::focusWidget(), &h.mainWindow.focusKeeper());
 
     // Up turns the T piece and plays the turn sound.
     h.sounds.clear();
@@ -97,16 +97,16 @@ void InputTest::keysReachTheRulesOnceWhicheverControlHasTheFocus() {
 
 void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
     Harness h;
-    QScrollBar& bar = h.form.levelBar();
-    QCOMPARE(h.form.gravityTimer().interval(), 500);
+    QScrollBar& bar = h.mainWindow.levelBar();
+    QCOMPARE(h.mainWindow.gravityTimer().interval(), 500);
 
     bar.setFocus();
     Harness::pressKey(Qt::Key_Down);
     QCOMPARE(bar.value(), 2);
-    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Mid"));
-    QCOMPARE(h.form.gravityTimer().interval(), 150);
-    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
-    QVERIFY(!h.form.gravityTimer().isTicking()); // no game: the new period waits
+    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Mid"));
+    QCOMPARE(h.mainWindow.gravityTimer().interval(), 150);
+    QCOMPARE(QApplication::focusWidget(), &h.mainWindow.focusKeeper());
+    QVERIFY(!h.mainWindow.gravityTimer().isTicking()); // no game: the new period waits
 
     // A click on the lower arrow takes the focus, changes the level, and the
     // focus moves on to the focus keeper.
@@ -124,9 +124,9 @@ void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
     QVERIFY(!down.isEmpty());
     QTest::mouseClick(&bar, Qt::LeftButton, {}, down.center());
     QCOMPARE(bar.value(), 3);
-    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Hard"));
-    QCOMPARE(h.form.gravityTimer().interval(), 50);
-    QCOMPARE(QApplication::focusWidget(), &h.form.focusKeeper());
+    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Hard"));
+    QCOMPARE(h.mainWindow.gravityTimer().interval(), 50);
+    QCOMPARE(QApplication::focusWidget(), &h.mainWindow.focusKeeper());
 }
 
 // The window system turns the second press of a double-click into a double-click
@@ -136,7 +136,7 @@ void InputTest::doubleClickOnStartIsOneClick() {
     Harness h;
     {
         QuestionAnswerer unexpected(QMessageBox::No);
-        QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+        QTest::mouseDClick(h.mainWindow.windowHandle(), Qt::LeftButton, {},
                            toQRect(stackfall::layout::StartButton).center());
         QTest::qWait(50);
         QVERIFY(!unexpected.answered);
@@ -146,7 +146,7 @@ void InputTest::doubleClickOnStartIsOneClick() {
     // A double-click on Exit asks once.
     {
         QuestionAnswerer cancel(QMessageBox::Cancel);
-        QTest::mouseDClick(h.form.windowHandle(), Qt::LeftButton, {},
+        QTest::mouseDClick(h.mainWindow.windowHandle(), Qt::LeftButton, {},
                            toQRect(stackfall::layout::ExitButton).center());
         QTRY_VERIFY(cancel.answered);
     }
@@ -173,10 +173,10 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
         QCOMPARE(no.icon, QMessageBox::NoIcon);
         QVERIFY(!no.buttonIcons);
     }
-    QCOMPARE(h.form.clockPanel().text(), QStringLiteral("00:00:01"));
+    QCOMPARE(h.mainWindow.clockPanel().text(), QStringLiteral("00:00:01"));
     QCOMPARE(h.game.state().currentType, 6);   // the same game goes on
     QVERIFY(h.game.state().pieceCells(1) > 7); // and the piece fell meanwhile
-    QVERIFY(h.form.gravityTimer().isTicking());
+    QVERIFY(h.mainWindow.gravityTimer().isTicking());
 
     {
         QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers No
@@ -189,7 +189,7 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
     h.clickStart();
     QVERIFY(yes.answered);
     QCOMPARE(h.game.state().currentType, 8); // a new game, with the next piece dealt
-    QCOMPARE(h.form.scorePanel().text(), QStringLiteral(" 0"));
+    QCOMPARE(h.mainWindow.scorePanel().text(), QStringLiteral(" 0"));
 }
 
 void InputTest::exitQuestionAnsweredCancelThenOk() {
@@ -213,8 +213,8 @@ void InputTest::exitQuestionAnsweredCancelThenOk() {
         QVERIFY(!cancel.buttonIcons);
     }
     QVERIFY(h.exits.empty());
-    QVERIFY(h.form.isVisible());
-    QVERIFY(h.form.gravityTimer().isTicking());
+    QVERIFY(h.mainWindow.isVisible());
+    QVERIFY(h.mainWindow.gravityTimer().isTicking());
 
     h.clickAbout();
     QVERIFY(h.windows.window(stackfall::Window::About) != nullptr);
@@ -222,10 +222,10 @@ void InputTest::exitQuestionAnsweredCancelThenOk() {
     h.clickExit();
     QVERIFY(ok.answered);
     QCOMPARE(h.exits, std::vector<int>{0});
-    QVERIFY(!h.form.isVisible());
+    QVERIFY(!h.mainWindow.isVisible());
     QVERIFY(h.windows.window(stackfall::Window::About) == nullptr);
-    QVERIFY(!h.form.gravityTimer().isTicking());
-    QVERIFY(!h.form.clockTimer().isTicking());
+    QVERIFY(!h.mainWindow.gravityTimer().isTicking());
+    QVERIFY(!h.mainWindow.clockTimer().isTicking());
     QVERIFY(h.game.ended());
 }
 

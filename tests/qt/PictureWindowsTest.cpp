@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game-over picture and the about box: single, borderless, closed by a
 // click; and the program's end when its last window closes.
-#include "ControlTimer.h"
 #include "GameTestAccess.h"
+#include "GameTimer.h"
 #include "Harness.h"
 #include "PictureWindow.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 using stackfall::Window;
 using stackfall::testing::Harness;
@@ -47,6 +48,8 @@ void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
     QCOMPARE(about->windowTitle(), QStringLiteral("About MyApp"));
     QCOMPARE(about->size(), QSize(354, 252));
     QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // Owned by the main window: kept out of the taskbar, placed with it.
+    QCOMPARE(about->windowHandle()->transientParent(), h.form.windowHandle());
 
     // The credits card at the top left, the button face in the margins.
     const QImage shot = about->grab().toImage();
@@ -98,7 +101,7 @@ void PictureWindowsTest::gameOverShowsThePictureOnce() {
 
     clickAt(gameOverWindow, QPoint(10, 10));
     QVERIFY(gameOverWindow.isNull());
-    QVERIFY(h.form.isVisible());
+    QVERIFY(h.mainWindow.isVisible());
     QVERIFY(h.game.state().gameOver); // the click changes nothing in the game
 }
 
@@ -107,8 +110,13 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
         Harness h;
         h.ops.showWindow(Window::GameOver);
         h.ops.showWindow(Window::About);
-        h.form.close();
+        h.mainWindow.close();
         QVERIFY(h.exits.empty()); // the pictures are still open
+        for (Window which : {Window::GameOver, Window::About}) {
+            const stackfall::PictureWindow* picture = h.windows.window(which);
+            QVERIFY(picture->isVisible());
+            QVERIFY(picture->windowHandle()->transientParent() == nullptr);
+        }
         clickAt(h.windows.window(Window::GameOver), QPoint(5, 5));
         QVERIFY(h.exits.empty());
         clickAt(h.windows.window(Window::About), QPoint(5, 5));
@@ -117,10 +125,10 @@ void PictureWindowsTest::programEndsWithItsLastWindow() {
     {
         Harness h;
         h.clickStart();
-        h.form.close();
+        h.mainWindow.close();
         QCOMPARE(h.exits, std::vector<int>{0});
-        QVERIFY(!h.form.gravityTimer().isTicking()); // closing stops the game
-        QVERIFY(!h.form.clockTimer().isTicking());
+        QVERIFY(!h.mainWindow.gravityTimer().isTicking()); // closing stops the game
+        QVERIFY(!h.mainWindow.clockTimer().isTicking());
     }
 }
 

@@ -2,8 +2,8 @@
 // What the player sees of the main window: its size, and pixels of a grab at
 // the places where a wrong rectangle, colour or stacking order would show.
 #include "CaptionBox.h"
-#include "ControlTimer.h"
 #include "Fonts.h"
+#include "GameTimer.h"
 #include "Geometry.h"
 #include "Harness.h"
 #include "LabelText.h"
@@ -84,18 +84,18 @@ private slots:
 
 void WindowLookTest::windowIsFixedAtItsDesignSize() {
     Harness h;
-    QCOMPARE(h.form.size(), QSize(485, 424));
-    QCOMPARE(h.form.minimumSize(), QSize(485, 424));
-    QCOMPARE(h.form.maximumSize(), QSize(485, 424));
-    const Qt::WindowFlags flags = h.form.windowFlags();
+    QCOMPARE(h.mainWindow.size(), QSize(485, 424));
+    QCOMPARE(h.mainWindow.minimumSize(), QSize(485, 424));
+    QCOMPARE(h.mainWindow.maximumSize(), QSize(485, 424));
+    const Qt::WindowFlags flags = h.mainWindow.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-    QVERIFY(!h.form.windowTitle().isEmpty());
-    QVERIFY(!h.form.windowIcon().isNull());
+    QVERIFY(!h.mainWindow.windowTitle().isEmpty());
+    QVERIFY(!h.mainWindow.windowIcon().isNull());
     // The focus keeper can hold the focus but lies right of the client area.
-    QVERIFY(h.form.focusKeeper().geometry().left() >= h.form.width());
-    QVERIFY(h.form.focusKeeper().focusPolicy() & Qt::TabFocus);
+    QVERIFY(h.mainWindow.focusKeeper().geometry().left() >= h.mainWindow.width());
+    QVERIFY(h.mainWindow.focusKeeper().focusPolicy() & Qt::TabFocus);
 }
 
 void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
@@ -137,8 +137,8 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     QCOMPARE(shot.pixelColor(score.topLeft()), Black);
     QCOMPARE(shot.pixelColor(score.bottomRight()), Black);
     QVERIFY(countColour(shot, score, Green) > 60);
-    QCOMPARE(h.form.scorePanel().text(), QStringLiteral("00"));
-    QCOMPARE(h.form.clockPanel().text(), QStringLiteral("00:00"));
+    QCOMPARE(h.mainWindow.scorePanel().text(), QStringLiteral("00"));
+    QCOMPARE(h.mainWindow.clockPanel().text(), QStringLiteral("00:00"));
 
     // The navy preview panel with its twelve white cells.
     QCOMPARE(shot.pixelColor(299, 51), Navy);
@@ -150,9 +150,9 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     }
 
     // The level box: navy "Easy" on white, the scroll bar at 1.
-    QCOMPARE(h.form.surface().levelText(), QStringLiteral("Easy"));
+    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Easy"));
     QVERIFY(countColour(shot, toQRect(layout::LevelText), Navy) > 20);
-    QCOMPARE(h.form.levelBar().value(), 1);
+    QCOMPARE(h.mainWindow.levelBar().value(), 1);
 }
 
 void WindowLookTest::startShowsThePieceAndLightsThePreview() {
@@ -178,7 +178,7 @@ void WindowLookTest::startShowsThePieceAndLightsThePreview() {
 void WindowLookTest::onlyTheChangedCellIsRepainted() {
     Harness h;
     QTest::qWait(50);
-    PaintRecorder recorder(h.form);
+    PaintRecorder recorder(h.mainWindow);
     h.ops.setCellFill(150, 0x0000ff);
     h.ops.setPreviewFill(3, 0xc0c0c0);
     QTRY_VERIFY(!recorder.painted.isEmpty());
@@ -197,10 +197,10 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     // Partial repaints leave on screen what a whole one draws, also where the
     // side panel shows between the frames that hide the rest of it.
     h.ops.setLabelText(stackfall::Label::Level, "Mid");
-    h.form.update(QRect(370, 60, 20, 10)); // from the preview's frame to the score's
+    h.mainWindow.update(QRect(370, 60, 20, 10)); // from the preview's frame to the score's
     const auto onScreen = [&h] {
-        return h.form.screen()
-            ->grabWindow(h.form.winId())
+        return h.mainWindow.screen()
+            ->grabWindow(h.mainWindow.winId())
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
     };
@@ -236,7 +236,7 @@ void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
          {std::int64_t{990}, std::int64_t{1210}, std::int64_t{99999},
           std::int64_t{1000000000000000}, std::numeric_limits<std::int64_t>::max()}) {
         const QString caption = showScore(score);
-        QCOMPARE(h.form.scorePanel().text(), caption);
+        QCOMPARE(h.mainWindow.scorePanel().text(), caption);
         const QImage shot = h.grab().copy(box);
         const QRect ink = inkBounds(shot);
         // Whole: nothing reaches the box's outermost columns, where a cut
@@ -280,18 +280,18 @@ void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
     };
 
     Harness::pressKey(Qt::Key_F3); // no game yet: nothing happens
-    QVERIFY(!h.form.surface().pauseVisible());
+    QVERIFY(!h.mainWindow.surface().pauseVisible());
     h.clickStart();
     Harness::pressKey(Qt::Key_F3);
     const auto [shown, opaque] = bannerPixelsShown(h.grab());
     QVERIFY(opaque > 1000);
     QCOMPARE(shown, opaque);
-    QVERIFY(!h.form.gravityTimer().isTicking());
-    QVERIFY(h.form.clockTimer().isTicking()); // the clock keeps counting
+    QVERIFY(!h.mainWindow.gravityTimer().isTicking());
+    QVERIFY(h.mainWindow.clockTimer().isTicking()); // the clock keeps counting
 
     Harness::pressKey(Qt::Key_F3);
     QVERIFY(bannerPixelsShown(h.grab()).first < opaque / 10);
-    QVERIFY(h.form.gravityTimer().isTicking());
+    QVERIFY(h.mainWindow.gravityTimer().isTicking());
 }
 
 QTEST_MAIN(WindowLookTest)

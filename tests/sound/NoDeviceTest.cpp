@@ -40,28 +40,22 @@ protected:
 
 // Values outside the enumeration are played too, to show that the player
 // never reads past its store of decoded sounds.
-TEST_F(NoDeviceTest, WithoutADriverEveryCallStillTakesItsSound) {
+TEST_F(NoDeviceTest, WithoutADriverNoCallOpensADevice) {
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
-    std::vector<Sound> asked;
-    SoundPlayer module([&asked](Sound sound) {
-        asked.push_back(sound);
-        return embeddedSound(sound);
-    });
+    SoundPlayer module(embeddedSounds());
     for (int round = 0; round < 20; ++round) {
         for (int id = -1; id <= 4; ++id) {
             module.play(static_cast<Sound>(id));
             ASSERT_FALSE(module.deviceOpen());
         }
     }
-    // Each sound is decoded on its first call, device or not.
-    EXPECT_EQ(asked, (std::vector{Sound::Settled, Sound::Turn, Sound::RowsRemoved}));
 }
 
 TEST_F(NoDeviceTest, ADriverThatAppearsLaterIsUsed) {
     DiskOutput disk;
     ::setenv("SDL_AUDIODRIVER", "nosuchdriver", 1);
     {
-        SoundPlayer module(embeddedSound);
+        SoundPlayer module(embeddedSounds());
         module.play(Sound::Turn);
         ::setenv("SDL_AUDIODRIVER", "disk", 1);
         module.play(Sound::RowsRemoved);
@@ -75,7 +69,7 @@ TEST_F(NoDeviceTest, ADeviceThatCannotBeOpenedIsTriedAgain) {
     // The disk driver cannot create its file here.
     ::setenv("SDL_DISKAUDIOFILE", "/nonexistent/stackfall/output.raw", 1);
     {
-        SoundPlayer module(embeddedSound);
+        SoundPlayer module(embeddedSounds());
         module.play(Sound::Turn);
         ::setenv("SDL_DISKAUDIOFILE", disk.path().c_str(), 1);
         module.play(Sound::Settled);
@@ -90,7 +84,7 @@ TEST_F(NoDeviceTest, AlsaKeepsItsComplaintsToItself) {
     // driver fails before it can say anything.
     ::setenv("SDL_AUDIODRIVER", "alsa", 1);
     ::setenv("AUDIODEV", "stackfall_no_such_pcm", 1);
-    SoundPlayer module(embeddedSound);
+    SoundPlayer module(embeddedSounds());
     module.play(Sound::Settled);
     module.play(Sound::RowsRemoved);
     // No device was opened, but ALSA's device watcher would run on.

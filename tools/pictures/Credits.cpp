@@ -83,10 +83,10 @@ void drawCredits(QPainter& painter) {
     drawMakersMark(painter, QPointF(panel.center().x(), 209), 13, QColor(190, 202, 255));
 }
 
-QImage creditsImage() {
-    QImage image = newCanvas(CardSize, 1, false);
+QImage creditsImage(int scale) {
+    QImage image = newCanvas(CardSize, scale, false);
     QPainter painter(&image);
-    prepare(painter, 1);
+    prepare(painter, scale);
     drawBackground(painter);
     drawHeading(painter);
     drawCredits(painter);
@@ -96,7 +96,8 @@ QImage creditsImage() {
 } // namespace
 
 void writeCredits(Output& out) {
-    out.savePng(creditsImage(), QStringLiteral("credits.png"));
+    out.savePng(creditsImage(1), QStringLiteral("credits.png"));
+    out.savePng(creditsImage(2), QStringLiteral("credits@2x.png"));
 }
 
 } // namespace stackfall::pictures

@@ -281,10 +281,10 @@ void drawScoreboard(QPainter& painter) {
     painter.restore();
 }
 
-QImage gameOverImage() {
-    QImage image = newCanvas(PictureSize, 1, false);
+QImage gameOverImage(int scale) {
+    QImage image = newCanvas(PictureSize, scale, false);
     QPainter painter(&image);
-    prepare(painter, 1);
+    prepare(painter, scale);
     drawSky(painter);
     drawTower(painter);
     drawFloor(painter);
@@ -297,7 +297,8 @@ QImage gameOverImage() {
 } // namespace
 
 void writeGameOver(Output& out) {
-    out.savePng(gameOverImage(), QStringLiteral("gameover.png"));
+    out.savePng(gameOverImage(1), QStringLiteral("gameover.png"));
+    out.savePng(gameOverImage(2), QStringLiteral("gameover@2x.png"));
 }
 
 } // namespace stackfall::pictures

@@ -31,10 +31,10 @@ void drawKeyCap(QPainter& painter, const QRectF& cap, const QString& key) {
     painter.restore();
 }
 
-QImage bannerImage() {
-    QImage image = newCanvas(BannerSize, 1, true);
+QImage bannerImage(int scale) {
+    QImage image = newCanvas(BannerSize, scale, true);
     QPainter painter(&image);
-    prepare(painter, 1);
+    prepare(painter, scale);
 
     const QRectF plate(1, 1, 128, 68);
     QLinearGradient fill(plate.topLeft(), plate.bottomLeft());
@@ -86,7 +86,8 @@ QImage bannerImage() {
 } // namespace
 
 void writePauseBanner(Output& out) {
-    out.savePng(bannerImage(), QStringLiteral("pause.png"));
+    out.savePng(bannerImage(1), QStringLiteral("pause.png"));
+    out.savePng(bannerImage(2), QStringLiteral("pause@2x.png"));
 }
 
 } // namespace stackfall::pictures

@@ -5,13 +5,13 @@
 
 namespace stackfall {
 
-// A timer control: it ticks every `interval` ms while enabled, and not at
-// all while disabled or while its interval is 0. Setting the interval of a
-// running timer starts the wait afresh.
-class ControlTimer final : public QObject {
+// One of the game's timers (gravity, clock): it ticks every `interval` ms while
+// enabled, and not at all while disabled or while its interval is 0. Setting
+// the interval of a running timer starts the wait afresh.
+class GameTimer final : public QObject {
     Q_OBJECT
 public:
-    ControlTimer(QObject* parent, int interval);
+    GameTimer(QObject* parent, int interval);
 
     void setEnabled(bool enabled);
     void setInterval(int milliseconds);

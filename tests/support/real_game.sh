@@ -1,12 +1,25 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the scripts that drive the real game on a virtual X display:
-# sourced, not run. The caller sets `game` (the command that starts the
-# game, as an array) and `work` (a scratch directory), then calls
-# start_display and start_game.
+# Shared by the tests that drive the real game on a virtual X display:
+# sourced, not run. Sourcing it checks for Xvfb and xdotool, makes the
+# scratch directory `work`, removed at the end unless the script fails, and
+# silences the game's audio. The caller then sets `game` (the command that
+# starts the game, as an array) and calls start_session, with the argument
+# `window-manager` where players' stacking and focus are wanted.
 
-xvfb_pid=
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/need.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_session.sh"
+need xvfb Xvfb
+need xdotool xdotool
+
 game_pid=
 game_status=
+work=$(mktemp -d)
+trap end_session EXIT
+export SDL_AUDIODRIVER=dummy
+
+# In the sanitizer build, reports of the system's libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
 fail() {
   echo "${0##*/}: FAIL: $*" >&2
@@ -14,9 +27,8 @@ fail() {
 }
 
 stop_session() {
-  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-  return 0
+  [[ -z $game_pid ]] || kill "$game_pid" 2>/dev/null || true
+  stop_display
 }
 
 # For `trap end_session EXIT`: stops the session, and keeps the scratch
@@ -31,23 +43,15 @@ end_session() {
   fi
 }
 
-# Xvfb picks a free display number itself and reports it.
-start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  local _
-  for _ in $(seq 200); do
-    [[ -s $work/display ]] && break
-    sleep 0.05
-  done
-  [[ -s $work/display ]] || fail "Xvfb did not start"
-  export DISPLAY=":$(head -n1 "$work/display")"
-  export XDG_RUNTIME_DIR=$work
-}
-
-# Starts the game with its output in $work/game.out and $work/game.err.
-start_game() {
+# Starts a virtual display, a window manager if asked for, and the game on
+# it with its output in $work/game.out and $work/game.err.
+start_session() {
+  start_display "$work"
+  if [[ ${1:-} == window-manager ]]; then
+    need openbox openbox
+    need x11-utils xprop
+    start_window_manager "$work"
+  fi
   "${game[@]}" >"$work/game.out" 2>"$work/game.err" &
   game_pid=$!
 }

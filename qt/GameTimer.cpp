@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ControlTimer.h"
+#include "GameTimer.h"
 
 namespace stackfall {
 
-ControlTimer::ControlTimer(QObject* parent, int interval) : QObject(parent), interval_(interval) {
-    connect(&timer_, &QTimer::timeout, this, &ControlTimer::tick);
+GameTimer::GameTimer(QObject* parent, int interval) : QObject(parent), interval_(interval) {
+    connect(&timer_, &QTimer::timeout, this, &GameTimer::tick);
 }
 
-void ControlTimer::setEnabled(bool enabled) {
+void GameTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) {
         return;
     }
@@ -15,12 +15,12 @@ void ControlTimer::setEnabled(bool enabled) {
     apply();
 }
 
-void ControlTimer::setInterval(int milliseconds) {
+void GameTimer::setInterval(int milliseconds) {
     interval_ = milliseconds < 0 ? 0 : milliseconds;
     apply();
 }
 
-void ControlTimer::apply() {
+void GameTimer::apply() {
     if (enabled_ && interval_ > 0) {
         timer_.start(interval_);
     } else {

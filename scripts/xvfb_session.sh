@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# A virtual X display of its own for a test or a benchmark: sourced, not run.
+#
+# `start_display DIR` starts Xvfb on a display number it picks itself,
+# exports DISPLAY, and makes DIR (a scratch directory of the caller's) the
+# XDG_RUNTIME_DIR, so that nothing of the caller's desktop session is seen;
+# it sets xvfb_pid. `start_window_manager DIR` then starts openbox on it, a
+# window manager as players have one: frames, stacking, focus on click,
+# owned windows kept above their owner. `stop_display` ends that Xvfb and
+# window manager and only those. Their own messages go to DIR/xvfb.log and
+# DIR/wm.log.
+
+xvfb_pid=
+wm_pid=
+
+start_display() {
+  local dir=$1 _
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$dir/display" \
+    2>"$dir/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 200); do
+    [[ -s $dir/display ]] && break
+    sleep 0.05
+  done
+  if [[ ! -s $dir/display ]]; then
+    echo "${0##*/}: Xvfb did not start" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n1 "$dir/display")"
+  export XDG_RUNTIME_DIR=$dir
+}
+
+# The window manager is up once it has named itself on the root window.
+start_window_manager() {
+  local dir=$1 _
+  openbox --sm-disable >"$dir/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 200); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  echo "${0##*/}: the window manager did not start" >&2
+  exit 1
+}
+
+# The client windows from the bottom of the stack to the top, as the
+# window manager keeps them.
+stacking_order() {
+  xprop -root _NET_CLIENT_LIST_STACKING | grep -oE '0x[0-9a-f]+' | while read -r id; do
+    echo $((id))
+  done
+}
+
+stop_display() {
+  [[ -z $wm_pid ]] || kill "$wm_pid" 2>/dev/null || true
+  [[ -z $xvfb_pid ]] || kill "$xvfb_pid" 2>/dev/null || true
+  wm_pid=
+  xvfb_pid=
+}

@@ -1,0 +1,130 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the scripts that drive the real game on a headless Wayland
+# compositor (sway): sourced, not run. The caller sets `work` (a scratch
+# directory), `game` (the executable, with its sound module beside it) and
+# `click` (the wayland_click helper), then calls start_compositor and
+# start_game.
+#
+# sway will not run as root: as root, the compositor, the game and the
+# tools run as the unprivileged user nobody, from copies in $work.
+
+compositor_pid=
+game_pid=
+player=()
+
+fail() {
+  echo "${0##*/}: FAIL: $*" >&2
+  exit 1
+}
+
+stop_session() {
+  [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
+  [[ -n $compositor_pid ]] && kill "$compositor_pid" 2>/dev/null
+  return 0
+}
+
+# For `trap end_session EXIT`: stops the session, and keeps the scratch
+# directory with its logs only when the script failed.
+end_session() {
+  local status=$?
+  stop_session
+  if ((status == 0)); then
+    rm -rf "$work"
+  else
+    echo "${0##*/}: logs kept in $work" >&2
+  fi
+}
+
+# A 1024 x 768 screen with no input devices; the clicks come from a
+# virtual pointer. The game finds the compositor through WAYLAND_DISPLAY, as
+# in a Wayland session, with no X display to fall back on.
+start_compositor() {
+  local runtime=$work/runtime
+  mkdir -p "$work/player" "$runtime"
+  chmod 755 "$work"
+  cp "$game" "$(dirname "$game")"/*.so "$click" "$work/player/"
+  chmod -R a+rX "$work/player"
+  chmod 700 "$runtime"
+  player=(env -u DISPLAY -u WAYLAND_DISPLAY -u SWAYSOCK XDG_RUNTIME_DIR="$runtime"
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1)
+  if (($(id -u) == 0)); then
+    chown -R 65534:65534 "$runtime"
+    player=(setpriv --reuid=65534 --regid=65534 --clear-groups "${player[@]}")
+  fi
+  cat >"$work/sway.conf" <<'CONF'
+output HEADLESS-1 resolution 1024x768 position 0 0
+xwayland disable
+CONF
+  "${player[@]}" sway --config "$work/sway.conf" >"$work/sway.log" 2>&1 &
+  compositor_pid=$!
+  local _ socket=
+  for _ in $(seq 200); do
+    socket=$(cd "$runtime" 2>/dev/null && ls wayland-[0-9] 2>/dev/null | head -n1)
+    [[ -n $socket && -n $(ls "$runtime"/sway-ipc.*.sock 2>/dev/null) ]] && break
+    sleep 0.05
+  done
+  [[ -n $socket ]] || fail "sway did not start: $(tail -n3 "$work/sway.log")"
+  player=("${player[@]}" WAYLAND_DISPLAY="$socket" SWAYSOCK="$(ls "$runtime"/sway-ipc.*.sock)")
+}
+
+# Runs a command as the player, in the session.
+as_player() {
+  "${player[@]}" "$@"
+}
+
+# Starts the game with its output in $work/game.out and $work/game.err.
+start_game() {
+  # Not through as_player: a function would run in a subshell of its own,
+  # and $! would be that shell, not the game.
+  "${player[@]}" SDL_AUDIODRIVER=dummy "$work/player/${game##*/}" >"$work/game.out" \
+    2>"$work/game.err" &
+  game_pid=$!
+}
+
+running() {
+  [[ -n $game_pid ]] && grep -qE '^State:\s+[RSD]' "/proc/$game_pid/status" 2>/dev/null
+}
+
+# The windows from the bottom of the stack to the top (see views.py).
+views() {
+  as_player swaymsg -t get_tree | python3 "$(dirname "${BASH_SOURCE[0]}")/views.py"
+}
+
+# Prints "x y width height" of the window titled exactly $1, waiting up to
+# $2 seconds (default 10) for it.
+wait_view() {
+  local title=$1 seconds=${2:-10} _ line
+  for _ in $(seq $((seconds * 10))); do
+    line=$(views | awk -F'\t' -v t="$title" '$1 == t { print $2, $3, $4, $5; exit }')
+    [[ -n $line ]] && echo "$line" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# How many windows are titled exactly $1.
+count_views() {
+  views | awk -F'\t' -v t="$1" '$1 == t { n++ } END { print n + 0 }'
+}
+
+# The title of the topmost window.
+top_view() {
+  views | tail -n1 | cut -f1
+}
+
+# Whether the window titled $1 has the focus, or is marked urgent.
+view_is() {
+  views | awk -F'\t' -v t="$1" -v s="$2" '$1 == t && ($6 == s || $7 == s) { found = 1 } END { exit !found }'
+}
+
+# Clicks at $1,$2 on the screen.
+click_screen() {
+  as_player "$work/player/${click##*/}" "$1" "$2" 1024 768 || fail "could not click at $1,$2"
+}
+
+# Clicks in the window whose "x y width height" is $1 at $2,$3 of it.
+click_in() {
+  local x y _
+  read -r x y _ <<<"$1"
+  click_screen $((x + $2)) $((y + $3))
+}
