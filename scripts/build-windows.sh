@@ -14,8 +14,8 @@ source "$root/scripts/need.sh"
 need g++-mingw-w64-x86-64-posix x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres
 need zip zip
 
-cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DSTACKFALL_BUILD_TESTS=OFF "$@" >/dev/null
+# The windows preset of CMakePresets.json, in the build folder asked for.
+(cd "$root" && cmake --preset windows -B "$build" -DSTACKFALL_BUILD_TESTS=OFF "$@" >/dev/null)
 cmake --build "$build" -j "$(nproc)"
 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")

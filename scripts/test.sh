@@ -45,7 +45,7 @@ windows_prefix() {
 }
 stage "windows: wine prefix" windows_prefix
 stage "windows: build" bash "$root/scripts/build-windows.sh" "$root/build-windows" \
-  -DSTACKFALL_BUILD_TESTS=ON -DSTACKFALL_QT_PROGRAM="$root/build/qt/stackfall"
-stage "windows: tests" ctest --test-dir "$root/build-windows" --output-on-failure -j "$jobs"
+  -DSTACKFALL_BUILD_TESTS=ON -DSTACKFALL_WERROR=ON
+stage "windows: tests" ctest --preset windows -j "$jobs"
 
 stage_summary

@@ -10,18 +10,13 @@ exe=$1
 root=$2
 qt=$3
 
-source "$root/scripts/need.sh"
+source "$root/tests/support/real_game.sh"
 need wine wine wineserver
-need xvfb Xvfb
-need xdotool xdotool
 need imagemagick import convert compare
-[[ -d ${WINEPREFIX:-} ]] || {
-  echo "${0##*/}: WINEPREFIX names no wine prefix" >&2
-  exit 1
-}
+[[ -d ${WINEPREFIX:-} ]] || fail "WINEPREFIX names no wine prefix"
 
-work=$(mktemp -d)
-source "$root/tests/hardening/x_session.sh"
+# Wine's server goes with the session: one left running would hold windows
+# on a display that is gone.
 finish() {
   local status=$?
   wineserver -k 2>/dev/null || true
@@ -30,12 +25,16 @@ finish() {
 }
 trap finish EXIT
 
-start_display
+start_display "$work"
 export WINEDEBUG=-all
-# A server of this display's own: one left from an earlier run would hold
-# windows on another display.
 wineserver -k 2>/dev/null || true
 wineserver -p >"$work/wineserver.log" 2>&1
+
+# Starts "${game[@]}" on the display.
+start_game() {
+  "${game[@]}" >"$work/game.out" 2>"$work/game.err" &
+  game_pid=$!
+}
 
 checks=0
 check() {
