@@ -14,6 +14,7 @@ source "$root/tests/support/real_game.sh"
 need wine wine wineserver
 need imagemagick import convert compare
 [[ -d ${WINEPREFIX:-} ]] || fail "WINEPREFIX names no wine prefix"
+[[ -x $qt ]] || fail "no Qt program at $qt: build the release preset first"
 
 # Wine's server goes with the session: one left running would hold windows
 # on a display that is gone.
