@@ -49,7 +49,7 @@ void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
     QCOMPARE(about->size(), QSize(354, 252));
     QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
     // Owned by the main window: kept out of the taskbar, placed with it.
-    QCOMPARE(about->windowHandle()->transientParent(), h.form.windowHandle());
+    QCOMPARE(about->windowHandle()->transientParent(), h.mainWindow.windowHandle());
 
     // The credits card at the top left, the button face in the margins.
     const QImage shot = about->grab().toImage();
