@@ -11,7 +11,7 @@
 #include "Levels.h"
 #include "Palette.h"
 #include "ProgramIcon.h"
-#include "Windows.h"
+#include "TopWindows.h"
 
 #include <QApplication>
 #include <QCloseEvent>

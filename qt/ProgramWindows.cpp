@@ -5,7 +5,7 @@
 #include "Geometry.h"
 #include "MainWindow.h"
 #include "PictureWindow.h"
-#include "Windows.h"
+#include "TopWindows.h"
 
 #include <QGuiApplication>
 #include <QScreen>

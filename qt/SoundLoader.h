@@ -14,7 +14,7 @@ namespace stackfall {
 [[nodiscard]] QStringList soundModuleFolders();
 
 // Makes the sound player and hands it the embedded sounds; null where there
-// is no player to be had. On Linux and Windows it loads the sound module from
+// is no player to be had. On Linux it loads the sound module from
 // the first of `folders` that has it; on macOS the player is linked into the
 // executable, so that macdeployqt sees SDL2 and copies it into the bundle.
 [[nodiscard]] std::unique_ptr<SoundInterface> loadSoundPlayer(const QStringList& folders);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (the test set of scripts/setup.sh), builds
-# Stackfall and runs every test: once in an optimised build, once with
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the rules' fuzzer built
-# with clang. Each stage prints its name and how long it took.
+# Stackfall and runs every test: once in an optimised build (with the game on
+# a headless Wayland compositor as a stage of its own), once with
+# AddressSanitizer and UndefinedBehaviorSanitizer, the rules' fuzzer built
+# with clang, and the Windows program cross-built and played under wine. Each
+# stage prints its name and how long it took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -21,7 +23,9 @@ configure_and_build() {
 stage "setup (test set)" bash "$root/scripts/setup.sh" test
 
 stage "release: build" configure_and_build release
-stage "release: tests" ctest --preset release -j "$jobs"
+stage "release: tests" ctest --preset release -j "$jobs" --label-exclude wayland
+# The game natively on a headless Wayland compositor.
+stage "wayland: tests" ctest --preset release -j "$jobs" --label-regex wayland
 
 stage "sanitizers: build" configure_and_build asan
 stage "sanitizers: tests" ctest --preset asan -j "$jobs"

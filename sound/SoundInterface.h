@@ -14,7 +14,7 @@ namespace stackfall {
 // long as the program.
 using SoundImages = std::array<std::span<const std::byte>, 3>;
 
-// The sound player as the executable sees it. On Linux and Windows the
+// The sound player as the executable sees it. On Linux the
 // player and SDL under it live in a module that the executable loads when the
 // first sound is asked for, so that nothing of the audio stack is loaded
 // before then; this header is all the two share.

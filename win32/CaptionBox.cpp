@@ -43,7 +43,7 @@ CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
 void CaptionBox::place(const Rect& r, const Scale& scale) {
     scale_ = scale;
     designFont_ = Fit::SizedToText == fit_ ? fittedFont(caption_, scale)
-                                           : designFont(caption_.points, caption_.bold, scale);
+                                           : captionFont(caption_.points, caption_.bold, scale);
     const RECT device = scale.rect(r);
     SetWindowPos(hwnd_, nullptr, device.left, device.top, widthOf(device), heightOf(device),
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -98,7 +98,7 @@ SIZE textSize(HFONT font, std::wstring_view text) {
     return size;
 }
 
-GdiObject<HFONT> designFont(double points, bool bold, const Scale& scale) {
+GdiObject<HFONT> captionFont(double points, bool bold, const Scale& scale) {
     const LOGFONTW font = chosenFace(points, bold, scale);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }

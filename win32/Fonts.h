@@ -11,7 +11,7 @@ namespace stackfall {
 
 // The face of a caption at the screen's scale: "MS Sans Serif" where this
 // Windows has it at that size, any sans-serif face of that size otherwise.
-[[nodiscard]] GdiObject<HFONT> designFont(double points, bool bold, const Scale& scale);
+[[nodiscard]] GdiObject<HFONT> captionFont(double points, bool bold, const Scale& scale);
 
 // The caption's face, narrowed just enough for its designed text to take no
 // more than its label's designed width, as a stand-in face may need.

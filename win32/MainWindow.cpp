@@ -4,8 +4,8 @@
 #include "Game.h"
 #include "Levels.h"
 #include "Text.h"
+#include "TopWindows.h"
 #include "WindowClass.h"
-#include "Windows.h"
 
 #include <array>
 #include <utility>

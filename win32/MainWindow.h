@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CaptionBox.h"
-#include "ControlTimer.h"
+#include "GameTimer.h"
 #include "Scale.h"
 #include "Surface.h"
 #include "WindowOps.h"
@@ -81,8 +81,8 @@ private:
     HWND focusKeeper_ = nullptr;
     WNDPROC focusKeeperProc_ = nullptr;
     HWND restoreFocus_ = nullptr; // the control to refocus when the window is activated
-    ControlTimer gravityTimer_;
-    ControlTimer clockTimer_;
+    GameTimer gravityTimer_;
+    GameTimer clockTimer_;
     Game* game_ = nullptr;
     Button pressed_ = Button::None;
     std::function<void()> closed_;

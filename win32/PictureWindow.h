@@ -2,7 +2,7 @@
 #pragma once
 
 #include "Scale.h"
-#include "Windows.h"
+#include "TopWindows.h"
 
 #include <functional>
 #include <windows.h>

@@ -2,7 +2,7 @@
 #include "ProgramWindows.h"
 
 #include "MainWindow.h"
-#include "Windows.h"
+#include "TopWindows.h"
 
 namespace stackfall {
 

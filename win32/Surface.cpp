@@ -33,7 +33,7 @@ Surface::Surface(PictureStore& pictures)
 
 void Surface::rescale(const Scale& scale) {
     scale_ = scale;
-    levelFont_ = designFont(captions::LevelText.points, captions::LevelText.bold, scale);
+    levelFont_ = captionFont(captions::LevelText.points, captions::LevelText.bold, scale);
     // Captions sized to their text keep their top left corner.
     const auto label = [&scale](Label& l, const captions::Caption& caption) {
         l.font = fittedFont(caption, scale);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ControlTimer.h"
+#include "GameTimer.h"
 
 namespace stackfall {
 
-void ControlTimer::setEnabled(bool enabled) {
+void GameTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) {
         return;
     }
@@ -11,14 +11,14 @@ void ControlTimer::setEnabled(bool enabled) {
     apply();
 }
 
-void ControlTimer::setInterval(int milliseconds) {
+void GameTimer::setInterval(int milliseconds) {
     interval_ = milliseconds < 0 ? 0 : milliseconds;
     apply();
 }
 
 // Setting a running timer again starts its period afresh, as a new period
 // takes effect at once.
-void ControlTimer::apply() {
+void GameTimer::apply() {
     if (window_ == nullptr) {
         return;
     }

@@ -8,11 +8,11 @@ namespace stackfall {
 // A timer as the rules see one: enabled or not, with a period; it ticks
 // only while enabled with a period above zero. Its ticks reach `window` as
 // WM_TIMER with `id`.
-class ControlTimer {
+class GameTimer {
 public:
-    ControlTimer(UINT_PTR id, int interval) : id_(id), interval_(interval) {}
-    ControlTimer(const ControlTimer&) = delete;
-    ControlTimer& operator=(const ControlTimer&) = delete;
+    GameTimer(UINT_PTR id, int interval) : id_(id), interval_(interval) {}
+    GameTimer(const GameTimer&) = delete;
+    GameTimer& operator=(const GameTimer&) = delete;
 
     void attach(HWND window) { window_ = window; }
     void setEnabled(bool enabled);
