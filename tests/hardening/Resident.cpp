@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <malloc.h>
+#include <string>
 #include <unistd.h>
 
 namespace stackfall::hardening {
@@ -15,6 +16,23 @@ std::int64_t residentBytes() {
         return 0;
     }
     return resident * static_cast<std::int64_t>(sysconf(_SC_PAGESIZE));
+}
+
+ResidentParts residentParts() {
+    ResidentParts parts;
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    std::int64_t kib = 0;
+    while (status >> field) {
+        std::int64_t* part = field == "RssAnon:"    ? &parts.anonymous
+                             : field == "RssFile:"  ? &parts.file
+                             : field == "RssShmem:" ? &parts.shared
+                                                    : nullptr;
+        if (part != nullptr && status >> kib) {
+            *part = kib * 1024;
+        }
+    }
+    return parts;
 }
 
 void returnFreeMemory() {

@@ -54,9 +54,12 @@ const QImage& banner() {
 } // namespace
 
 QImage shownImage(QWidget& window) {
-    // Only the repaints: a timer that fired here would change the game
-    // between the picture and the state it is compared with.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    // What the event loop would deliver before the next input: repaints and
+    // closed windows' deletion. Timers are not posted events, so none fires
+    // here to change the game between the picture and its state. All types
+    // at once, as the loop does: only then does Qt drop the delivered events
+    // from its queue, which otherwise grows by one slot per event ever posted.
+    QCoreApplication::sendPostedEvents();
     QScreen* screen = window.screen();
     if (screen == nullptr) {
         return {};

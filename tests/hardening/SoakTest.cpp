@@ -63,6 +63,7 @@ struct Figures {
         std::int64_t pieces;
         std::int64_t bytes;
         std::int64_t heap;
+        stackfall::hardening::ResidentParts parts;
     };
     // Resident memory from the end of the warm-up on.
     std::vector<Sample> resident;
@@ -405,7 +406,8 @@ void Soak::sampleMemory() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     stackfall::hardening::returnFreeMemory();
     figures.resident.push_back({program_.landings(), stackfall::hardening::residentBytes(),
-                                stackfall::hardening::heapInUseBytes()});
+                                stackfall::hardening::heapInUseBytes(),
+                                stackfall::hardening::residentParts()});
 }
 
 Settings settings;
@@ -435,9 +437,15 @@ void SoakTest::longPlayKeepsTheScreenRightAndMemoryFlat() {
           static_cast<long long>(f.levelChanges), static_cast<long long>(f.aboutBoxes));
     QString samples;
     for (const Figures::Sample& s : f.resident) {
-        samples += QStringLiteral(" %1:%2/%3").arg(s.pieces).arg(s.bytes / 1024).arg(s.heap / 1024);
+        samples += QStringLiteral(" %1:%2/%3/%4/%5/%6")
+                       .arg(s.pieces)
+                       .arg(s.bytes / 1024)
+                       .arg(s.parts.anonymous / 1024)
+                       .arg(s.parts.file / 1024)
+                       .arg(s.parts.shared / 1024)
+                       .arg(s.heap / 1024);
     }
-    qInfo("soak: resident/heap KiB by pieces played:%s", qPrintable(samples));
+    qInfo("soak: resident/anonymous/file/shared/heap KiB by pieces played:%s", qPrintable(samples));
     qInfo("soak: largest growth after the first %lld pieces: %lld KiB",
           static_cast<long long>(settings.warmUpPieces), static_cast<long long>(f.growth() / 1024));
 
