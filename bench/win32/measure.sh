@@ -43,24 +43,18 @@ for f in "$exe" "$floor" "$qt"; do
 done
 [[ -d $WINEPREFIX ]] || { echo "measure: no wine prefix at $WINEPREFIX" >&2; exit 1; }
 
+source "$root/scripts/xvfb_session.sh"
 work=$(mktemp -d)
-xvfb_pid=
 pid=
 cleanup() {
-  for p in $pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
+  [[ -z $pid ]] || kill "$pid" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
+  stop_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $work/display ]] && break
-  sleep 0.05
-done
-[[ -s $work/display ]] || { echo "measure: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")" XDG_RUNTIME_DIR=$work
+start_display "$work"
 wineserver -k 2>/dev/null || true
 wineserver -p >/dev/null 2>&1
 

@@ -35,20 +35,21 @@ shell=$(views | awk -F'\t' '$1 == "Stackfall" { print $8 }')
 sleep 2
 wayland_kb=$(resident_kb "$game_pid")
 
-# The same executable on X11, for its resident memory at the same moment.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 200); do
-  [[ -s $work/display ]] && break
-  sleep 0.05
-done
-mkdir -m 700 "$work/x11-runtime"
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=":$(head -n1 "$work/display")" \
-  XDG_RUNTIME_DIR="$work/x11-runtime" SDL_AUDIODRIVER=dummy "$game" >/dev/null 2>"$work/x11.err" &
-x11_pid=$!
-sleep 2.5
-x11_kb=$(resident_kb "$x11_pid")
-kill "$x11_pid" "$xvfb_pid"
+# The same executable on X11, for its resident memory at the same moment; in
+# a subshell, so that the display's variables stay out of the Wayland session.
+mkdir -m 700 "$work/x11"
+(
+  source "$(dirname "$0")/../../scripts/xvfb_session.sh"
+  trap stop_display EXIT
+  start_display "$work/x11"
+  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$game" >/dev/null \
+    2>"$work/x11.err" &
+  x11_pid=$!
+  sleep 2.5
+  resident_kb "$x11_pid" >"$work/x11.kb"
+  kill "$x11_pid"
+) || fail "the game could not be started under X11"
+x11_kb=$(<"$work/x11.kb")
 echo "native: resident memory 2 s after start: Wayland $wayland_kb kB, X11 $x11_kb kB"
 [[ ! -s $work/x11.err ]] || fail "under X11 the game wrote: $(head -n5 "$work/x11.err")"
 if [[ $memory_check != --no-memory-check ]] && ((wayland_kb > x11_kb + 3072)); then
