@@ -152,18 +152,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-MainWindow::Button MainWindow::buttonAt(QPoint pos) {
-    if (layout::StartButton.contains(pos.x(), pos.y())) {
-        return Button::Start;
-    }
-    if (layout::AboutButton.contains(pos.x(), pos.y())) {
-        return Button::About;
-    }
-    if (layout::ExitButton.contains(pos.x(), pos.y())) {
-        return Button::Exit;
-    }
-    return Button::None;
+namespace {
+
+buttons::PictureButton buttonAt(QPoint pos) {
+    return buttons::at(pos.x(), pos.y());
 }
+
+} // namespace
 
 // A click is a press and a release of the left button over the same button.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
@@ -190,21 +185,8 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MainWindow::click(Button button) {
-    if (game_ == nullptr) {
-        return;
-    }
-    switch (button) {
-    case Button::Start:
-        game_->startClicked();
-        break;
-    case Button::About:
-        game_->aboutClicked();
-        break;
-    case Button::Exit:
-        game_->exitClicked();
-        break;
-    case Button::None:
-        break;
+    if (game_ != nullptr) {
+        buttons::click(*game_, button);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PictureButtons.h"
 #include "Surface.h"
 
 #include <QWidget>
@@ -55,8 +56,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Button { None, Start, About, Exit };
-    [[nodiscard]] static Button buttonAt(QPoint pos);
+    using Button = buttons::PictureButton;
     void click(Button button);
 
     Surface surface_;

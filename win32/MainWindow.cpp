@@ -238,33 +238,20 @@ void MainWindow::moveFocus(bool backwards) {
 
 MainWindow::Button MainWindow::buttonAt(LPARAM position) const {
     const POINT p{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-    for (const auto& [button, r] : {std::pair{Button::Start, layout::StartButton},
-                                    std::pair{Button::About, layout::AboutButton},
-                                    std::pair{Button::Exit, layout::ExitButton}}) {
-        const RECT device = scale_.rect(r);
+    // In device pixels, so that each button takes exactly the pixels its
+    // picture covers at any scale.
+    for (const buttons::Placed& placed : buttons::All) {
+        const RECT device = scale_.rect(placed.rect);
         if (PtInRect(&device, p) != FALSE) {
-            return button;
+            return placed.button;
         }
     }
     return Button::None;
 }
 
 void MainWindow::click(Button button) {
-    if (game_ == nullptr) {
-        return;
-    }
-    switch (button) {
-    case Button::Start:
-        game_->startClicked();
-        break;
-    case Button::About:
-        game_->aboutClicked();
-        break;
-    case Button::Exit:
-        game_->exitClicked();
-        break;
-    case Button::None:
-        break;
+    if (game_ != nullptr) {
+        buttons::click(*game_, button);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "CaptionBox.h"
 #include "GameTimer.h"
+#include "PictureButtons.h"
 #include "Scale.h"
 #include "Surface.h"
 #include "WindowOps.h"
@@ -61,7 +62,7 @@ public:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    enum class Button { None, Start, About, Exit };
+    using Button = buttons::PictureButton;
     [[nodiscard]] Button buttonAt(LPARAM position) const;
     void click(Button button);
     void levelBarScrolled(WORD request, WORD thumb);
