@@ -5,11 +5,8 @@
 
 #include <type_traits>
 
-#if defined(_WIN32)
-#define STACKFALL_EXPORT __declspec(dllexport)
-#else
+// The module is built on Linux only, with hidden symbols by default.
 #define STACKFALL_EXPORT __attribute__((visibility("default")))
-#endif
 
 extern "C" STACKFALL_EXPORT stackfall::SoundInterface*
 stackfall_create_sound_player(const stackfall::SoundImages& images) {
