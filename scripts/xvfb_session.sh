@@ -16,6 +16,7 @@ wm_pid=
 
 start_display() {
   local dir=$1 _
+  rm -f "$dir/display" # a number left from an earlier display in DIR would be read at once
   Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$dir/display" \
     2>"$dir/xvfb.log" &
   xvfb_pid=$!

@@ -20,6 +20,9 @@ constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
 constexpr UINT_PTR GravityTimerId = 1;
 constexpr UINT_PTR ClockTimerId = 2;
 constexpr int ClockPeriod = 1000;
+// Asks the window to hand the changes gathered since the last one to the
+// window system as one update region.
+constexpr UINT FlushChangesMessage = WM_APP + 1;
 
 std::optional<GameKey> gameKeyOf(WPARAM virtualKey) {
     switch (virtualKey) {
@@ -38,13 +41,6 @@ std::optional<GameKey> gameKeyOf(WPARAM virtualKey) {
     }
 }
 
-int systemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
 // The focus keeper never shows a caret: nobody sees it, and a blinking caret
 // would wake the program twice a second with no game on. Its original
 // procedure is kept with it.
@@ -61,6 +57,8 @@ LRESULT CALLBACK focusKeeperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
     : instance_(instance), surface_(pictures), gravityTimer_(GravityTimerId, 0),
       clockTimer_(ClockTimerId, ClockPeriod) {
+    const Scale screen = systemScale();
+    surface_.preloadPictures(screen);
     icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
                                           GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                                           LR_SHARED));
@@ -97,7 +95,7 @@ MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
     gravityTimer_.attach(hwnd_);
     clockTimer_.attach(hwnd_);
     restoreFocus_ = clockPanel_->handle();
-    rescale(systemDpi());
+    rescale(screen.dpi);
 }
 
 MainWindow::~MainWindow() {
@@ -148,10 +146,27 @@ void MainWindow::stop() {
     clockTimer_.setEnabled(false);
 }
 
+// A move or a cleared row changes many cells at once, and each invalidation
+// can be a round trip to the window system (under wine, to its server): the
+// changed rectangles are gathered in one region, handed over once.
 void MainWindow::invalidate(const Rect& r) {
-    if (r.width > 0 && r.height > 0) {
-        const RECT device = scale_.rect(r);
-        InvalidateRect(hwnd_, &device, FALSE);
+    if (r.width <= 0 || r.height <= 0) {
+        return;
+    }
+    const RECT device = scale_.rect(r);
+    if (!changed_) {
+        changed_.reset(CreateRectRgnIndirect(&device));
+        PostMessageW(hwnd_, FlushChangesMessage, 0, 0);
+        return;
+    }
+    const GdiObject<HRGN> more(CreateRectRgnIndirect(&device));
+    CombineRgn(changed_.get(), changed_.get(), more.get(), RGN_OR);
+}
+
+void MainWindow::flushChanges() {
+    if (changed_) {
+        InvalidateRgn(hwnd_, changed_.get(), FALSE);
+        changed_.reset();
     }
 }
 
@@ -291,6 +306,7 @@ void MainWindow::levelBarScrolled(WORD request, WORD thumb) {
 }
 
 void MainWindow::paint() {
+    flushChanges(); // a paint sent straight away comes before the flush
     const GdiObject<HRGN> dirty(CreateRectRgn(0, 0, 0, 0));
     GetUpdateRgn(hwnd_, dirty.get(), FALSE);
     PAINTSTRUCT ps;
@@ -320,6 +336,9 @@ LRESULT MainWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_PAINT:
         paint();
+        return 0;
+    case FlushChangesMessage:
+        flushChanges();
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint covers every pixel

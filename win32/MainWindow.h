@@ -68,6 +68,7 @@ private:
     void levelBarScrolled(WORD request, WORD thumb);
     void rescale(int dpi);
     void invalidate(const Rect& r);
+    void flushChanges();
     void paint();
     void moveFocus(bool backwards);
     [[nodiscard]] bool ownsControl(HWND control) const;
@@ -76,6 +77,7 @@ private:
     Surface surface_;
     Scale scale_;
     HWND hwnd_ = nullptr;
+    GdiObject<HRGN> changed_; // device pixels not yet handed to the window system
     std::optional<CaptionBox> clockPanel_;
     std::optional<CaptionBox> scorePanel_;
     HWND levelBar_ = nullptr;

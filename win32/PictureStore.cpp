@@ -29,6 +29,16 @@ private:
     T* p_ = nullptr;
 };
 
+// The imaging factory of the calling thread's apartment.
+IWICImagingFactory* makeFactory() {
+    IWICImagingFactory* factory = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(&factory)))) {
+        return nullptr;
+    }
+    return factory;
+}
+
 std::wstring resourceName(std::string_view name, bool sharp) {
     std::wstring result;
     for (const char c : name) {
@@ -43,6 +53,7 @@ PictureStore::PictureStore(HINSTANCE instance) : instance_(instance) {
 }
 
 PictureStore::~PictureStore() {
+    waitForPreload();
     decoded_.clear();
     if (factory_ != nullptr) {
         factory_->Release();
@@ -52,29 +63,60 @@ PictureStore::~PictureStore() {
     }
 }
 
+void PictureStore::preload(std::initializer_list<std::string_view> names, const Scale& scale) {
+    waitForPreload();
+    preloaded_.clear();
+    for (const std::string_view name : names) {
+        preloaded_.push_back(resourceName(name, scale.sharp()));
+    }
+    // Without a thread, each picture is decoded when first drawn.
+    preloading_ = CreateThread(nullptr, 0, preloadAll, this, 0, nullptr);
+}
+
+DWORD WINAPI PictureStore::preloadAll(void* store) {
+    auto* self = static_cast<PictureStore*>(store);
+    const bool started = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+    if (IWICImagingFactory* factory = makeFactory(); factory != nullptr) {
+        for (const std::wstring& resource : self->preloaded_) {
+            self->decoded_.emplace(resource, self->decode(factory, resource));
+        }
+        factory->Release();
+    }
+    if (started) {
+        CoUninitialize();
+    }
+    return 0;
+}
+
+void PictureStore::waitForPreload() {
+    if (preloading_ != nullptr) {
+        WaitForSingleObject(preloading_, INFINITE);
+        CloseHandle(preloading_);
+        preloading_ = nullptr;
+    }
+}
+
 const PictureStore::Decoded* PictureStore::find(std::string_view name, bool sharp) {
+    waitForPreload();
     const std::wstring resource = resourceName(name, sharp);
     auto found = decoded_.find(resource);
     if (found == decoded_.end()) {
-        found = decoded_.emplace(resource, decode(resource)).first;
+        if (factory_ == nullptr && !comStarted_) {
+            comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+            factory_ = makeFactory();
+        }
+        found = decoded_.emplace(resource, decode(factory_, resource)).first;
     }
     return found->second.bitmap ? &found->second : nullptr;
 }
 
-PictureStore::Decoded PictureStore::decode(const std::wstring& resource) {
+PictureStore::Decoded PictureStore::decode(IWICImagingFactory* factory,
+                                           const std::wstring& resource) const {
     HRSRC info = FindResourceW(instance_, resource.c_str(), L"PNG");
     HGLOBAL loaded = info != nullptr ? LoadResource(instance_, info) : nullptr;
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr) {
+    if (bytes == nullptr || factory == nullptr) {
         return {};
-    }
-    if (factory_ == nullptr) {
-        comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
-        if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_PPV_ARGS(&factory_)))) {
-            factory_ = nullptr;
-            return {};
-        }
     }
     Com<IWICStream> stream;
     Com<IWICBitmapDecoder> decoder;
@@ -82,13 +124,13 @@ PictureStore::Decoded PictureStore::decode(const std::wstring& resource) {
     Com<IWICFormatConverter> converter;
     UINT width = 0;
     UINT height = 0;
-    if (FAILED(factory_->CreateStream(stream.out())) ||
+    if (FAILED(factory->CreateStream(stream.out())) ||
         FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(bytes)),
                                             SizeofResource(instance_, info))) ||
-        FAILED(factory_->CreateDecoderFromStream(stream.get(), nullptr,
-                                                 WICDecodeMetadataCacheOnDemand, decoder.out())) ||
+        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.out())) ||
         FAILED(decoder->GetFrame(0, frame.out())) ||
-        FAILED(factory_->CreateFormatConverter(converter.out())) ||
+        FAILED(factory->CreateFormatConverter(converter.out())) ||
         FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA,
                                      WICBitmapDitherTypeNone, nullptr, 0.0,
                                      WICBitmapPaletteTypeCustom)) ||

@@ -4,9 +4,11 @@
 #include "GdiObject.h"
 #include "Scale.h"
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct IWICImagingFactory;
 
@@ -24,6 +26,10 @@ public:
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;
 
+    // Decodes `names` for `scale` on a thread of their own, while the
+    // windows are being made; the first draw waits for it.
+    void preload(std::initializer_list<std::string_view> names, const Scale& scale);
+
     // Draws `name` with its top left corner at (left, top) in logical pixels,
     // at its own size in logical pixels.
     void draw(HDC dc, std::string_view name, int left, int top, const Scale& scale);
@@ -35,13 +41,17 @@ private:
         int height = 0;
         bool translucent = false;
     };
+    static DWORD WINAPI preloadAll(void* store);
+    void waitForPreload();
     [[nodiscard]] const Decoded* find(std::string_view name, bool sharp);
-    [[nodiscard]] Decoded decode(const std::wstring& resource);
+    [[nodiscard]] Decoded decode(IWICImagingFactory* factory, const std::wstring& resource) const;
 
     HINSTANCE instance_;
-    IWICImagingFactory* factory_ = nullptr;
+    IWICImagingFactory* factory_ = nullptr; // the windows' thread's, made at its first decode
     bool comStarted_ = false;
-    std::map<std::wstring, Decoded> decoded_;
+    std::map<std::wstring, Decoded> decoded_; // the preload's own until it ends
+    std::vector<std::wstring> preloaded_;
+    HANDLE preloading_ = nullptr;
 };
 
 } // namespace stackfall

@@ -23,6 +23,14 @@ struct Scale {
     [[nodiscard]] constexpr bool sharp() const { return dpi > USER_DEFAULT_SCREEN_DPI; }
 };
 
+// The scale of the screen the windows open on.
+[[nodiscard]] inline Scale systemScale() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return {dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI};
+}
+
 [[nodiscard]] inline int widthOf(const RECT& r) {
     return r.right - r.left;
 }

@@ -28,7 +28,12 @@ Surface::Surface(PictureStore& pictures)
     cells_.fill(shapes::CellAtOpen);
     ring_.fill(shapes::RingAtOpen);
     preview_.fill(shapes::PreviewAtOpen);
-    rescale(scale_);
+}
+
+void Surface::preloadPictures(const Scale& scale) {
+    pictures_.preload({pictures::SidePanel.name, pictures::StartButton.name,
+                       pictures::AboutButton.name, pictures::ExitButton.name},
+                      scale);
 }
 
 void Surface::rescale(const Scale& scale) {

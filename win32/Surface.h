@@ -24,7 +24,11 @@ class Surface {
 public:
     explicit Surface(PictureStore& pictures);
 
-    // Makes the captions' faces for the screen's scale.
+    // Starts decoding the pictures of the first paint.
+    void preloadPictures(const Scale& scale);
+
+    // Makes the captions' faces for the screen's scale: first before the
+    // first paint.
     void rescale(const Scale& scale);
 
     [[nodiscard]] Rect setCellFill(int cell, Rgb colour);      // 1..299

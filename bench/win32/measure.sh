@@ -6,8 +6,9 @@
 #   size, imports   of the stripped stackfall.exe (objdump -p);
 #   start-up        measured by the program itself with QueryPerformanceCounter
 #                   from WinMain to the end of the main window's first paint
-#                   (STACKFALL_STARTUP_REPORT), with wine's server already
-#                   running;
+#                   (STACKFALL_STARTUP_REPORT), with wine's server and its
+#                   desktop processes already running, as Windows has its
+#                   own before any program starts;
 #   floor start-up  the same for a bare window of the game's size
 #                   (bench/win32/floor): what wine itself costs;
 #   Qt start-up CPU CPU time of the whole Qt process from start until it has
@@ -48,6 +49,7 @@ work=$(mktemp -d)
 pid=
 cleanup() {
   [[ -z $pid ]] || kill "$pid" 2>/dev/null || true
+  exec 9>&- # the prompt reads the end of its input and ends
   wineserver -k 2>/dev/null || true
   stop_display
   rm -rf "$work"
@@ -57,6 +59,13 @@ trap cleanup EXIT
 start_display "$work"
 wineserver -k 2>/dev/null || true
 wineserver -p >/dev/null 2>&1
+# Wine ends its desktop and service processes about a second after the last
+# program in the prefix ends, and a program that starts after that pays for
+# starting them again, several times its own start-up. A command prompt
+# waiting on its input holds them for the whole run.
+mkfifo "$work/session"
+wine cmd <"$work/session" >/dev/null 2>&1 &
+exec 9>"$work/session"
 
 # The CPU time of the whole process $pid so far, in ns: its CPU-time clock
 # counts every thread, ended ones too.
