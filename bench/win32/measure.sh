@@ -13,6 +13,7 @@
 #                   of that paint, as it reads it (GetProcessTimes): wine's
 #                   loading of the program included, wine's server and the X
 #                   server left out, as the Qt figure leaves out the X server;
+#                   wine reads it in steps of 10 ms;
 #   floor start-up  the same two for a bare window of the game's size
 #                   (bench/win32/floor): what wine itself costs;
 #   Qt start-up CPU CPU time of the whole Qt process from start until it has
