@@ -91,13 +91,19 @@ echo "pixels differing from the Qt build's at load, outside text: $differing"
 ((differing == 0)) || fail "$differing pixels differ from the Qt build's window (see $work/diff.png)"
 check "the window at load matches the Qt build's outside text"
 
-# The leftmost and the lowest column and row of the falling piece.
-piece_left() {
+# The leftmost column of cells $@; the falling piece's leftmost column, its
+# top and its lowest row.
+left_of() {
   local n min=99
-  for n in $(blue_cells "$main"); do
+  for n; do
     (((n - 1) % 13 + 1 < min)) && min=$(((n - 1) % 13 + 1))
   done
   echo "$min"
+}
+piece_left() {
+  local cells
+  mapfile -t cells < <(blue_cells "$main")
+  left_of "${cells[@]}"
 }
 piece_top() {
   local n min=99
@@ -119,34 +125,33 @@ level_name_shot() {
 same_level_name() {
   [[ $(compare -metric AE "$work/level-$1.png" "$work/level-$2.png" /dev/null 2>&1 || true) == 0 ]]
 }
-# The falling piece's cells, each as its row and column from the piece's
-# top left: its shape, wherever it is.
-piece_shape() {
-  local cells n top=99 left=99
-  cells=$(blue_cells "$main")
-  for n in $cells; do
+# The shape of cells $@: each cell as its row and column from their top left.
+shape_of() {
+  local n top=99 left=99
+  for n; do
     (((n - 1) / 13 < top)) && top=$(((n - 1) / 13))
     (((n - 1) % 13 < left)) && left=$(((n - 1) % 13))
   done
-  for n in $cells; do
+  for n; do
     echo "$(((n - 1) / 13 - top)),$(((n - 1) % 13 - left))"
   done
 }
 # Presses key $1 in the main window and holds it for $2 key-downs in all,
-# the first and then its repeats; the piece must move by $3 columns. Each
-# repeat reaches the program as the X server's own auto-repeat does: a
-# further key-down with the repeat bit set, then one key-up.
+# the first and then its repeats; the piece, last seen in column $column,
+# must move by $3 columns. Each repeat reaches the program as the X server's
+# own auto-repeat does: a further key-down with the repeat bit set, then one
+# key-up.
 key_moves() {
-  local before after down=() _
-  before=$(piece_left)
+  local after down=() _
   for _ in $(seq "$2"); do
     down+=(keydown --window "$main" "$1")
   done
   xdotool "${down[@]}" keyup --window "$main" "$1"
   sleep 0.3
   after=$(piece_left)
-  ((after - before == $3)) ||
-    fail "$1, $2 key-downs, moved the piece from column $before to $after, not by $3 ($4)"
+  ((after - column == $3)) ||
+    fail "$1, $2 key-downs, moved the piece from column $column to $after, not by $3 ($4)"
+  column=$after
 }
 # Waits up to $2 seconds for the window titled $1 to go.
 wait_gone() {
@@ -163,30 +168,30 @@ sleep 0.3
 [[ $(piece_bottom) -le 2 ]] || fail "Start brought in no piece"
 # The focus starts on the clock panel; a click gives it to the score panel,
 # Tab then to the level bar and on to the focus keeper. From each of them a
-# held key moves the piece once per repeat too.
-key_moves Left 1 -1 "clock panel"
-key_moves Left 3 -3 "clock panel, held"
+# held key moves the piece once for its press and once for each repeat.
+column=$(piece_left)
+key_moves Left 3 -3 "clock panel"
 click "$main" 432 68
-key_moves Right 1 1 "score panel"
-key_moves Right 3 3 "score panel, held"
+key_moves Right 3 3 "score panel"
 xdotool key --window "$main" Tab
-key_moves Left 1 -1 "level bar"
-key_moves Left 3 -3 "level bar, held"
+key_moves Left 3 -3 "level bar"
 xdotool key --window "$main" Tab
-key_moves Right 1 1 "focus keeper"
-key_moves Right 3 3 "focus keeper, held"
-check "a key press, and each repeat of a held key, moves the piece once from each control that takes the focus"
+key_moves Right 3 3 "focus keeper"
+check "a held key moves the piece once per key-down, repeats included, from each control that takes the focus"
 
 # Held down for real, Left repeats at the X server's own pace (25 a second
 # after 660 ms) for longer than the piece needs to reach the left wall: it
 # stops there, and the repeats it refuses change nothing, neither its shape
 # nor the level.
-shape=$(piece_shape)
+mapfile -t cells < <(blue_cells "$main")
+shape=$(shape_of "${cells[@]}")
 level_name_shot before-wall
-xdotool mousemove --window "$main" 120 200 keydown Left sleep 1.6 keyup Left
+xdotool mousemove --window "$main" 120 200 keydown Left sleep 1.2 keyup Left
 sleep 0.3
-(($(piece_left) == 1)) || fail "a held Left left the piece in column $(piece_left), not at the wall"
-[[ $(piece_shape) == "$shape" ]] || fail "a held Left against the wall changed the piece's shape"
+mapfile -t cells < <(blue_cells "$main")
+column=$(left_of "${cells[@]}")
+((column == 1)) || fail "a held Left left the piece in column $column, not at the wall"
+[[ $(shape_of "${cells[@]}") == "$shape" ]] || fail "a held Left against the wall changed the piece's shape"
 level_name_shot at-wall
 same_level_name before-wall at-wall || fail "a held Left changed the level"
 check "a held key moves the piece to the wall and no further, changing nothing else"
@@ -226,6 +231,7 @@ click "$main" 464 139
 sleep 0.3
 level_name_shot mid
 same_level_name easy mid && fail "the level bar's lower arrow did not change the level"
+column=$(piece_left)
 key_moves Left 1 -1 "after a level change"
 level_name_shot after
 same_level_name mid after || fail "Left changed the level: the level bar kept the focus"
