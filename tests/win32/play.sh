@@ -20,7 +20,8 @@ need imagemagick import convert compare
 # on a display that is gone.
 finish() {
   local status=$?
-  wineserver -k 2>/dev/null || true
+  set +e # or a failed test would stop here, leaving the display running
+  wineserver -k 2>/dev/null
   (exit "$status")
   end_session
 }
@@ -90,13 +91,19 @@ echo "pixels differing from the Qt build's at load, outside text: $differing"
 ((differing == 0)) || fail "$differing pixels differ from the Qt build's window (see $work/diff.png)"
 check "the window at load matches the Qt build's outside text"
 
-# The leftmost and the lowest column and row of the falling piece.
-piece_left() {
+# The leftmost column of cells $@; the falling piece's leftmost column, its
+# top and its lowest row.
+left_of() {
   local n min=99
-  for n in $(blue_cells "$main"); do
+  for n; do
     (((n - 1) % 13 + 1 < min)) && min=$(((n - 1) % 13 + 1))
   done
   echo "$min"
+}
+piece_left() {
+  local cells
+  mapfile -t cells < <(blue_cells "$main")
+  left_of "${cells[@]}"
 }
 piece_top() {
   local n min=99
@@ -118,14 +125,33 @@ level_name_shot() {
 same_level_name() {
   [[ $(compare -metric AE "$work/level-$1.png" "$work/level-$2.png" /dev/null 2>&1 || true) == 0 ]]
 }
-# Presses key $1 once in the main window; the piece must move by $2 columns.
+# The shape of cells $@: each cell as its row and column from their top left.
+shape_of() {
+  local n top=99 left=99
+  for n; do
+    (((n - 1) / 13 < top)) && top=$(((n - 1) / 13))
+    (((n - 1) % 13 < left)) && left=$(((n - 1) % 13))
+  done
+  for n; do
+    echo "$(((n - 1) / 13 - top)),$(((n - 1) % 13 - left))"
+  done
+}
+# Presses key $1 in the main window and holds it for $2 key-downs in all,
+# the first and then its repeats; the piece, last seen in column $column,
+# must move by $3 columns. Each repeat reaches the program as the X server's
+# own auto-repeat does: a further key-down with the repeat bit set, then one
+# key-up.
 key_moves() {
-  local before after
-  before=$(piece_left)
-  xdotool key --window "$main" "$1"
+  local after down=() _
+  for _ in $(seq "$2"); do
+    down+=(keydown --window "$main" "$1")
+  done
+  xdotool "${down[@]}" keyup --window "$main" "$1"
   sleep 0.3
   after=$(piece_left)
-  ((after - before == $2)) || fail "$1 moved the piece from column $before to $after, not by $2 ($3)"
+  ((after - column == $3)) ||
+    fail "$1, $2 key-downs, moved the piece from column $column to $after, not by $3 ($4)"
+  column=$after
 }
 # Waits up to $2 seconds for the window titled $1 to go.
 wait_gone() {
@@ -141,15 +167,34 @@ click_start "$main"
 sleep 0.3
 [[ $(piece_bottom) -le 2 ]] || fail "Start brought in no piece"
 # The focus starts on the clock panel; a click gives it to the score panel,
-# Tab then to the level bar and on to the focus keeper.
-key_moves Left -1 "clock panel"
+# Tab then to the level bar and on to the focus keeper. From each of them a
+# held key moves the piece once for its press and once for each repeat.
+column=$(piece_left)
+key_moves Left 3 -3 "clock panel"
 click "$main" 432 68
-key_moves Right 1 "score panel"
+key_moves Right 3 3 "score panel"
 xdotool key --window "$main" Tab
-key_moves Left -1 "level bar"
+key_moves Left 3 -3 "level bar"
 xdotool key --window "$main" Tab
-key_moves Right 1 "focus keeper"
-check "a key press moves the piece once from each control that takes the focus"
+key_moves Right 3 3 "focus keeper"
+check "a held key moves the piece once per key-down, repeats included, from each control that takes the focus"
+
+# Held down for real, Left repeats at the X server's own pace (25 a second
+# after 660 ms) for longer than the piece needs to reach the left wall: it
+# stops there, and the repeats it refuses change nothing, neither its shape
+# nor the level.
+mapfile -t cells < <(blue_cells "$main")
+shape=$(shape_of "${cells[@]}")
+level_name_shot before-wall
+xdotool mousemove --window "$main" 120 200 keydown Left sleep 1.2 keyup Left
+sleep 0.3
+mapfile -t cells < <(blue_cells "$main")
+column=$(left_of "${cells[@]}")
+((column == 1)) || fail "a held Left left the piece in column $column, not at the wall"
+[[ $(shape_of "${cells[@]}") == "$shape" ]] || fail "a held Left against the wall changed the piece's shape"
+level_name_shot at-wall
+same_level_name before-wall at-wall || fail "a held Left changed the level"
+check "a held key moves the piece to the wall and no further, changing nothing else"
 
 # Restart, asked while paused with the piece below the pause banner: No
 # leaves the game as it was, paused; Yes, the default, starts afresh, with a
@@ -186,7 +231,8 @@ click "$main" 464 139
 sleep 0.3
 level_name_shot mid
 same_level_name easy mid && fail "the level bar's lower arrow did not change the level"
-key_moves Left -1 "after a level change"
+column=$(piece_left)
+key_moves Left 1 -1 "after a level change"
 level_name_shot after
 same_level_name mid after || fail "Left changed the level: the level bar kept the focus"
 check "after a level change the keys steer the piece, not the level bar"
@@ -236,3 +282,37 @@ xdotool key --window "$question" Return
 wait_game_end 10 || fail "the program did not end after OK"
 ((game_status == 0)) || fail "the program ended with status $game_status"
 check "the exit question: OK ends the program"
+
+# Closing the main window while picture windows are open leaves them on
+# screen and the program running; it ends, cleanly, when the last of them is
+# clicked away. Without a window manager Alt+F4 closes the main window as
+# its close box would; a click on it first takes the keyboard back from the
+# picture window shown last.
+shown_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort || true; }
+before=$(shown_windows)
+game=(wine "$exe")
+start_game
+main=$(wait_window Stackfall 30) || fail "the main window did not appear again"
+click_start "$main"
+click_about "$main"
+about=$(wait_window "About MyApp") || fail "no about box"
+click "$main" 460 5
+for _ in $(seq 60); do
+  xdotool key --window "$main" --delay 2 Down Down Down Down Down Down Down Down Down Down
+  window_shown Form2 && break
+done
+over=$(wait_window Form2 5) || fail "no game-over window"
+click "$main" 460 5
+xdotool key --window "$main" alt+F4
+wait_gone Stackfall 10
+window_shown Form2 || fail "closing the main window closed the game-over window"
+window_shown "About MyApp" || fail "closing the main window closed the about box"
+running || fail "the program ended with its main window while picture windows were open"
+click "$over" 250 170
+wait_gone Form2 10
+running || fail "the program ended while the about box was open"
+click "$about" 352 250
+wait_game_end 10 || fail "the program did not end when its last window closed"
+((game_status == 0)) || fail "the program ended with status $game_status"
+[[ $(shown_windows) == "$before" ]] || fail "a window was left on screen after the program ended"
+check "closing the main window leaves the picture windows and the program running until the last is clicked"
