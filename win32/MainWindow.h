@@ -37,7 +37,8 @@ public:
 
     // Shows the window centred on the screen's work area.
     void show();
-    // Hides it and stops its timers, for the program's end.
+    // Stops its timers and lets go of the game, for the program's end, which
+    // follows at once: the window is not hidden first.
     void stop();
 
     // What the game changes; each repaints only what it touched.
