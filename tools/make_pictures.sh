@@ -19,15 +19,15 @@ QT_QPA_PLATFORM=offscreen "$build/make_pictures" "$pictures"
 # the generator's zlib, which keeps the Windows program, where every picture
 # is embedded, under its budget. Rows stay unfiltered, as the generator writes
 # them to decode quickly at start-up, except in the picture windows' pictures,
-# decoded only when shown, where filtered rows save 12 KB more. The icons'
-# own files are left as they are: the icon containers hold the generator's
-# bytes.
+# decoded only when shown, where filtered rows save 12 KB more, and in the
+# icon's, a few pixels wide. The icon containers are then written again
+# around the icon's smaller files.
 for png in "$pictures"/*.png; do
   case ${png##*/} in
-  icon*) continue ;;
-  gameover* | credits*) filters=() ;;
+  gameover* | credits* | icon*) filters=() ;;
   *) filters=(--filters=0) ;;
   esac
   zopflipng -m "${filters[@]}" -y "$png" "$png" >/dev/null
 done
+QT_QPA_PLATFORM=offscreen "$build/make_pictures" --icon-containers "$pictures"
 echo "make_pictures: recompressed the pictures with zopfli"
