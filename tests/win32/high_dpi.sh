@@ -4,12 +4,14 @@
 # windows against the Qt build's at the same scale and against the
 # pictures' double-size copies.
 # Usage: high_dpi.sh <stackfall.exe> <source dir> <Qt stackfall executable>
+#                    <send_dpi_change.exe>
 # $WINEPREFIX names the tests' wine prefix (scripts/test.sh makes it).
 set -euo pipefail
 
 exe=$1
 root=$2
 qt=$3
+dpi_change=$4
 
 source "$root/tests/support/real_game.sh"
 source "$root/tests/win32/text_mask.sh"
@@ -197,6 +199,16 @@ for dpi in 144 192; do
 
   click "$main" "$(px 330)" "$(px 273)"
   picture_window "About MyApp" credits 354 252 350 250
+  if ((dpi == 144)); then
+    # Told it is on a screen at 200 % now, the about box takes that scale.
+    click "$main" "$(px 330)" "$(px 273)"
+    wait_window "About MyApp" >/dev/null || fail "no about box at $percent %"
+    wine "$dpi_change" "About MyApp" 192 || fail "the change of scale was not sent"
+    echo "after a change of scale from 150 % to 200 %:"
+    dpi=192 percent=200
+    picture_window "About MyApp" credits 354 252 350 250
+    dpi=144 percent=150
+  fi
 
   # Every piece pushed down: the stack soon reaches the top.
   click "$main" "$(px 330)" "$(px 217)"
