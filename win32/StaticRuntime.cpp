@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Three pieces of the statically linked C++ runtime, replaced to keep the
-// program small. Linked before the runtime, these definitions keep its own
-// from being pulled in, and with them about 125 KB of code the game never
-// needs:
+// program small (StaticThreads.cpp replaces those of winpthread). Linked
+// before the runtime, these definitions keep its own from being pulled in,
+// and with them about 125 KB of code the game never needs:
 //  - the verbose terminate handler, which writes the demangled type of an
 //    uncaught exception to a console a windowed program does not have, and
 //    brings the demangler and printf;
