@@ -2,22 +2,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A virtual X display of its own for a test or a benchmark: sourced, not run.
 #
-# `start_display DIR` starts Xvfb on a display number it picks itself,
-# exports DISPLAY, and makes DIR (a scratch directory of the caller's) the
-# XDG_RUNTIME_DIR, so that nothing of the caller's desktop session is seen;
-# it sets xvfb_pid. `start_window_manager DIR` then starts openbox on it, a
-# window manager as players have one: frames, stacking, focus on click,
-# owned windows kept above their owner. `stop_display` ends that Xvfb and
-# window manager and only those. Their own messages go to DIR/xvfb.log and
-# DIR/wm.log.
+# `start_display DIR [WIDTHxHEIGHT]` starts Xvfb on a display number it
+# picks itself, with a 1024x768 screen unless another size is asked for (a
+# window at 200 % needs a larger one), exports DISPLAY, and makes DIR (a
+# scratch directory of the caller's) the XDG_RUNTIME_DIR, so that nothing
+# of the caller's desktop session is seen; it sets xvfb_pid.
+# `start_window_manager DIR` then starts openbox on it, a window manager as
+# players have one: frames, stacking, focus on click, owned windows kept
+# above their owner. `stop_display` ends that Xvfb and window manager and
+# only those. Their own messages go to DIR/xvfb.log and DIR/wm.log.
 
 xvfb_pid=
 wm_pid=
 
 start_display() {
-  local dir=$1 _
+  local dir=$1 size=${2:-1024x768} _
   rm -f "$dir/display" # a number left from an earlier display in DIR would be read at once
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp 3>"$dir/display" \
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -noreset -nolisten tcp 3>"$dir/display" \
     2>"$dir/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 200); do

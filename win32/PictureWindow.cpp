@@ -30,13 +30,17 @@ PictureWindow::PictureWindow(HINSTANCE instance, PictureStore& pictures,
     // A tool window with no owner: no frame, no icon, no taskbar button.
     hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, wide(look.title).c_str(), WS_POPUP, 0, 0,
                             0, 0, nullptr, nullptr, instance, this);
-    scale_.dpi = dpiOf(hwnd_);
-    const int width = scale_.px(look.size.width);
-    const int height = scale_.px(look.size.height);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& area = monitor.rcWork;
+    place(dpiOf(hwnd_), MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY));
+}
+
+void PictureWindow::place(int dpi, HMONITOR monitor) {
+    scale_.dpi = dpi;
+    const int width = scale_.px(look_.size.width);
+    const int height = scale_.px(look_.size.height);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& area = info.rcWork;
     SetWindowPos(hwnd_, nullptr, area.left + (widthOf(area) - width) / 2,
                  area.top + (heightOf(area) - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -90,6 +94,13 @@ LRESULT PictureWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         }
         return 0;
     }
+    // Moved to a screen of another scale: the picture at that scale, centred
+    // on the screen it is moving to.
+    case WM_DPICHANGED:
+        place(HIWORD(wParam),
+              MonitorFromRect(reinterpret_cast<const RECT*>(lParam), MONITOR_DEFAULTTONEAREST));
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     case WM_NCDESTROY:
         hwnd_ = nullptr;
         if (closed_) {

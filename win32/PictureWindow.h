@@ -13,7 +13,8 @@ class PictureStore;
 
 // A borderless window that shows one picture at its top left corner and
 // closes when it is clicked: the game-over picture and the about box. It
-// stays out of the taskbar and shows centred on the screen of `beside`.
+// stays out of the taskbar and shows centred on the screen of `beside`, at
+// that screen's scale, and follows a move to a screen of another scale.
 class PictureWindow {
 public:
     PictureWindow(HINSTANCE instance, PictureStore& pictures,
@@ -30,6 +31,9 @@ public:
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // Sizes the window for `dpi` and centres it on `monitor`'s work area.
+    void place(int dpi, HMONITOR monitor);
+
     PictureStore& pictures_;
     const windows::PictureWindowLook& look_;
     Scale scale_;

@@ -111,13 +111,15 @@ Rect Surface::setPauseVisible(bool visible) {
 
 // A rectangle with a solid fill and an outline centred on its edge: the
 // outline's colour under the whole shape, then the fill inside its ring.
+// The ring's inner edges are scaled as edges too, so at 150 % a 3-px
+// outline is 4 device pixels on one side and 5 on the other, as the Qt
+// front end paints it.
 void Surface::paintShape(HDC dc, const Rect& r, Rgb fill, Rgb outline, int outlineWidth) const {
-    const RECT outer = scale_.rect(shapeBounds(r, outlineWidth));
-    const int thick = scale_.px(outlineWidth);
-    stackfall::fill(dc, outer, outline);
-    const RECT inner{outer.left + thick, outer.top + thick, outer.right - thick,
-                     outer.bottom - thick};
-    stackfall::fill(dc, inner, fill);
+    const Rect bounds = shapeBounds(r, outlineWidth);
+    stackfall::fill(dc, scale_.rect(bounds), outline);
+    const Rect inside{bounds.x + outlineWidth, bounds.y + outlineWidth,
+                      bounds.width - 2 * outlineWidth, bounds.height - 2 * outlineWidth};
+    stackfall::fill(dc, scale_.rect(inside), fill);
 }
 
 void Surface::paintLabel(HDC dc, const Label& label, Rgb colour) const {

@@ -10,10 +10,13 @@
 #include "Paint.h"
 #include "Pictures.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLinearGradient>
 #include <QPainter>
 
 #include <array>
+#include <stdexcept>
 #include <vector>
 
 namespace stackfall::pictures {
@@ -182,15 +185,16 @@ QByteArray iconSvg() {
     return svg.toUtf8();
 }
 
-void writeIcons(Output& out) {
-    std::vector<IconEntry> all;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage image = iconImage(size);
-        all.push_back({size, pngBytes(image)});
-        // 32 pixels is the window icon; the others are for the desktop.
-        out.saveBytes(all.back().png, size == 32 ? QStringLiteral("icon.png")
-                                                 : QStringLiteral("icon-%1.png").arg(size));
-    }
+namespace {
+
+constexpr std::array<int, 6> IconSizes{16, 32, 48, 64, 128, 256};
+
+// 32 pixels is the window icon; the others are for the desktop.
+QString iconFileName(int size) {
+    return size == 32 ? QStringLiteral("icon.png") : QStringLiteral("icon-%1.png").arg(size);
+}
+
+void writeContainers(Output& out, const std::vector<IconEntry>& all) {
     const auto pick = [&all](std::initializer_list<int> sizes) {
         std::vector<IconEntry> chosen;
         for (const int size : sizes) {
@@ -204,7 +208,30 @@ void writeIcons(Output& out) {
     };
     out.saveBytes(icoContainer(pick({16, 32, 48, 256})), QStringLiteral("stackfall.ico"));
     out.saveBytes(icnsContainer(pick({16, 32, 64, 128, 256})), QStringLiteral("stackfall.icns"));
+}
+
+} // namespace
+
+void writeIcons(Output& out) {
+    std::vector<IconEntry> all;
+    for (const int size : IconSizes) {
+        all.push_back({size, pngBytes(iconImage(size))});
+        out.saveBytes(all.back().png, iconFileName(size));
+    }
+    writeContainers(out, all);
     out.saveBytes(iconSvg(), QStringLiteral("icon.svg"));
+}
+
+void writeIconContainers(Output& out, const QDir& dir) {
+    std::vector<IconEntry> all;
+    for (const int size : IconSizes) {
+        QFile file(dir.filePath(iconFileName(size)));
+        if (!file.open(QIODevice::ReadOnly)) {
+            throw std::runtime_error("cannot read " + file.fileName().toStdString());
+        }
+        all.push_back({size, file.readAll()});
+    }
+    writeContainers(out, all);
 }
 
 } // namespace stackfall::pictures

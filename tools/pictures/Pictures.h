@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QDir;
+
 namespace stackfall::pictures {
 
 class Output;
@@ -12,5 +14,10 @@ void writePauseBanner(Output& out);
 void writePanel(Output& out);
 void writeGameOver(Output& out);
 void writeCredits(Output& out);
+
+// The icon containers again, from the icon's PNG files in `dir` as they are
+// now: make_pictures.sh recompresses those files, then has the containers
+// take the smaller bytes.
+void writeIconContainers(Output& out, const QDir& dir);
 
 } // namespace stackfall::pictures

@@ -15,13 +15,15 @@
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: make_pictures <output folder>\n");
+    const bool containersOnly =
+        args.size() == 3 && args.at(1) == QStringLiteral("--icon-containers");
+    if (args.size() != 2 && !containersOnly) {
+        std::fprintf(stderr, "usage: make_pictures [--icon-containers] <output folder>\n");
         return 2;
     }
-    QDir dir(args.at(1));
+    QDir dir(args.last());
     if (!dir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(args.at(1)));
+        std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(args.last()));
         return 1;
     }
     // Another face would still draw, but the committed pictures would change
@@ -36,6 +38,10 @@ int main(int argc, char** argv) {
 
     stackfall::pictures::Output out(dir);
     try {
+        if (containersOnly) {
+            stackfall::pictures::writeIconContainers(out, dir);
+            return out.ok() ? 0 : 1;
+        }
         stackfall::pictures::writeIcons(out);
         stackfall::pictures::writeButtons(out);
         stackfall::pictures::writePauseBanner(out);
