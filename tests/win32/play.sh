@@ -139,6 +139,16 @@ key_moves() {
   column=$after
 }
 # Waits up to $2 seconds for the window titled $1 to go.
+# Pushes every piece down until the stack reaches the top; prints the
+# game-over window.
+push_down_to_game_over() {
+  for _ in $(seq 60); do
+    xdotool key --window "$main" --delay 2 Down Down Down Down Down Down Down Down Down Down
+    window_shown Form2 && break
+  done
+  wait_window Form2 5
+}
+
 wait_gone() {
   local _
   for _ in $(seq $(($2 * 10))); do
@@ -248,11 +258,7 @@ check "the about box: single, 354x252, centred, closed by a click in its margin"
 # At the hardest level, with every piece pushed down, the stack soon
 # reaches the top.
 click "$main" 464 139
-for _ in $(seq 60); do
-  xdotool key --window "$main" --delay 2 Down Down Down Down Down Down Down Down Down Down
-  window_shown Form2 && break
-done
-over=$(wait_window Form2 5) || fail "no game-over window"
+over=$(push_down_to_game_over) || fail "no game-over window"
 eval "$(xdotool getwindowgeometry --shell "$over")"
 [[ $WIDTH == 501 && $HEIGHT == 339 && $X == 261 && $Y == 214 ]] ||
   fail "the game-over window is ${WIDTH}x$HEIGHT at $X,$Y, not 501x339 at 261,214"
@@ -282,11 +288,7 @@ click_start "$main"
 click_about "$main"
 about=$(wait_window "About MyApp") || fail "no about box"
 click "$main" 460 5
-for _ in $(seq 60); do
-  xdotool key --window "$main" --delay 2 Down Down Down Down Down Down Down Down Down Down
-  window_shown Form2 && break
-done
-over=$(wait_window Form2 5) || fail "no game-over window"
+over=$(push_down_to_game_over) || fail "no game-over window"
 click "$main" 460 5
 xdotool key --window "$main" alt+F4
 wait_gone Stackfall 10
