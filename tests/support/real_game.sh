@@ -8,6 +8,7 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/need.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/scratch.sh"
 need xvfb Xvfb
 need xdotool xdotool
 
@@ -21,26 +22,9 @@ export SDL_AUDIODRIVER=dummy
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export ASAN_OPTIONS="fast_unwind_on_malloc=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
-fail() {
-  echo "${0##*/}: FAIL: $*" >&2
-  exit 1
-}
-
 stop_session() {
   [[ -z $game_pid ]] || kill "$game_pid" 2>/dev/null || true
   stop_display
-}
-
-# For `trap end_session EXIT`: stops the session, and keeps the scratch
-# directory with its logs only when the script failed.
-end_session() {
-  local status=$?
-  stop_session
-  if ((status == 0)); then
-    rm -rf "$work"
-  else
-    echo "${0##*/}: logs kept in $work" >&2
-  fi
 }
 
 # Starts a virtual display, a window manager if asked for, and the game on

@@ -8,31 +8,16 @@
 # sway will not run as root: as root, the compositor, the game and the
 # tools run as the unprivileged user nobody, from copies in $work.
 
+source "$(dirname "${BASH_SOURCE[0]}")/../support/scratch.sh"
+
 compositor_pid=
 game_pid=
 player=()
-
-fail() {
-  echo "${0##*/}: FAIL: $*" >&2
-  exit 1
-}
 
 stop_session() {
   [[ -n $game_pid ]] && kill "$game_pid" 2>/dev/null
   [[ -n $compositor_pid ]] && kill "$compositor_pid" 2>/dev/null
   return 0
-}
-
-# For `trap end_session EXIT`: stops the session, and keeps the scratch
-# directory with its logs only when the script failed.
-end_session() {
-  local status=$?
-  stop_session
-  if ((status == 0)); then
-    rm -rf "$work"
-  else
-    echo "${0##*/}: logs kept in $work" >&2
-  fi
 }
 
 # A 1024 x 768 screen with no input devices; the clicks come from a
