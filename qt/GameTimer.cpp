@@ -3,26 +3,24 @@
 
 namespace stackfall {
 
-GameTimer::GameTimer(QObject* parent, int interval) : QObject(parent), interval_(interval) {
+GameTimer::GameTimer(QObject* parent, int interval) : QObject(parent), setting_(interval) {
     connect(&timer_, &QTimer::timeout, this, &GameTimer::tick);
 }
 
 void GameTimer::setEnabled(bool enabled) {
-    if (enabled == enabled_) {
-        return;
+    if (setting_.setEnabled(enabled)) {
+        apply();
     }
-    enabled_ = enabled;
-    apply();
 }
 
 void GameTimer::setInterval(int milliseconds) {
-    interval_ = milliseconds < 0 ? 0 : milliseconds;
+    setting_.setInterval(milliseconds);
     apply();
 }
 
 void GameTimer::apply() {
-    if (enabled_ && interval_ > 0) {
-        timer_.start(interval_);
+    if (setting_.ticks()) {
+        timer_.start(setting_.interval());
     } else {
         timer_.stop();
     }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TimerSetting.h"
+
 #include <QTimer>
 
 namespace stackfall {
 
-// One of the game's timers (gravity, clock): it ticks every `interval` ms while
-// enabled, and not at all while disabled or while its interval is 0. Setting
-// the interval of a running timer starts the wait afresh.
+// One of the game's timers, ticking as its TimerSetting says. Setting the
+// interval of a running timer starts the wait afresh.
 class GameTimer final : public QObject {
     Q_OBJECT
 public:
@@ -15,8 +16,8 @@ public:
 
     void setEnabled(bool enabled);
     void setInterval(int milliseconds);
-    [[nodiscard]] bool isEnabled() const { return enabled_; }
-    [[nodiscard]] int interval() const { return interval_; }
+    [[nodiscard]] bool isEnabled() const { return setting_.enabled(); }
+    [[nodiscard]] int interval() const { return setting_.interval(); }
     // Whether ticks are actually coming.
     [[nodiscard]] bool isTicking() const { return timer_.isActive(); }
 
@@ -27,8 +28,7 @@ private:
     void apply();
 
     QTimer timer_;
-    bool enabled_ = false;
-    int interval_ = 0;
+    TimerSetting setting_;
 };
 
 } // namespace stackfall

@@ -4,15 +4,13 @@
 namespace stackfall {
 
 void GameTimer::setEnabled(bool enabled) {
-    if (enabled == enabled_) {
-        return;
+    if (setting_.setEnabled(enabled)) {
+        apply();
     }
-    enabled_ = enabled;
-    apply();
 }
 
 void GameTimer::setInterval(int milliseconds) {
-    interval_ = milliseconds < 0 ? 0 : milliseconds;
+    setting_.setInterval(milliseconds);
     apply();
 }
 
@@ -22,8 +20,8 @@ void GameTimer::apply() {
     if (window_ == nullptr) {
         return;
     }
-    if (enabled_ && interval_ > 0) {
-        running_ = SetTimer(window_, id_, static_cast<UINT>(interval_), nullptr) != 0;
+    if (setting_.ticks()) {
+        running_ = SetTimer(window_, id_, static_cast<UINT>(setting_.interval()), nullptr) != 0;
     } else if (running_) {
         KillTimer(window_, id_);
         running_ = false;

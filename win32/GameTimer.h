@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "TimerSetting.h"
+
 #include <windows.h>
 
 namespace stackfall {
 
-// A timer as the rules see one: enabled or not, with a period; it ticks
-// only while enabled with a period above zero. Its ticks reach `window` as
-// WM_TIMER with `id`.
+// One of the game's timers, ticking as its TimerSetting says. Its ticks
+// reach `window` as WM_TIMER with `id`.
 class GameTimer {
 public:
-    GameTimer(UINT_PTR id, int interval) : id_(id), interval_(interval) {}
+    GameTimer(UINT_PTR id, int interval) : id_(id), setting_(interval) {}
     GameTimer(const GameTimer&) = delete;
     GameTimer& operator=(const GameTimer&) = delete;
 
@@ -24,9 +25,8 @@ private:
     void apply();
 
     UINT_PTR id_;
-    int interval_;
+    TimerSetting setting_;
     HWND window_ = nullptr;
-    bool enabled_ = false;
     bool running_ = false;
 };
 
