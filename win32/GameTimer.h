@@ -20,6 +20,7 @@ public:
     void attach(HWND window) { window_ = window; }
     void setEnabled(bool enabled);
     void setInterval(int milliseconds);
+    [[nodiscard]] UINT_PTR id() const { return id_; }
     [[nodiscard]] bool running() const { return running_; }
     // Whether a WM_TIMER with `timerId` is a tick of this timer. Stopping a
     // timer leaves a tick already posted in the queue; it counts for nothing.
