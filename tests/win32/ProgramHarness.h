@@ -36,6 +36,17 @@ public:
     // Delivers what is waiting in the queue, and what comes in the next
     // `milliseconds`.
     void pump(int milliseconds = 0);
+    // Delivers messages until `done` holds, for at most `milliseconds`.
+    template <typename Done>
+    bool pumpUntil(Done done, int milliseconds) {
+        for (int waited = 0; !done(); waited += 20) {
+            if (waited >= milliseconds) {
+                return false;
+            }
+            pump(20);
+        }
+        return true;
+    }
 
     enum Modifier : unsigned { None = 0, Shift = 1, Control = 2, Alt = 4 };
     // A key-down and key-up of `key` on the focused control, with the
