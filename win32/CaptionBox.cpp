@@ -32,7 +32,7 @@ CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
                        const captions::Caption& caption, Fit fit, bool sunken)
     : background_(background), caption_(caption), fit_(fit), text_(wide(caption.text)) {
     if (!registerWindowClass(instance, ClassName, windowProcOf<CaptionBox>)) {
-        failed(L"Could not register the picture boxes' class.");
+        failed("Could not register the picture boxes' class.");
     }
     hwnd_ = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,

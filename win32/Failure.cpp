@@ -8,12 +8,12 @@
 
 namespace stackfall {
 
-void failed(const wchar_t* what) {
+void failed(std::string_view what) {
     // The box's own message loop still runs the game's timers, which could
     // fail again behind it: the first failure is the one the player reads.
     static bool reported = false;
     if (!std::exchange(reported, true)) {
-        MessageBoxW(nullptr, what, wide(windows::MainTitle).c_str(),
+        MessageBoxW(nullptr, wide(what).c_str(), wide(windows::MainTitle).c_str(),
                     MB_OK | MB_ICONERROR | MB_TASKMODAL | MB_SETFOREGROUND);
     }
     ExitProcess(1);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
 #include <windows.h>
 
 namespace stackfall {
@@ -9,11 +10,11 @@ namespace stackfall {
 // without (a window class, a window, a timer): one message box titled as the
 // main window, with `what` as its one line, then exit status 1. Better than
 // a process with no window, or a game that has silently stopped.
-[[noreturn]] void failed(const wchar_t* what);
+[[noreturn]] void failed(std::string_view what);
 
 // `made`, or the program's end with `what` when it is null.
 template <typename Handle>
-Handle checked(Handle made, const wchar_t* what) {
+Handle checked(Handle made, std::string_view what) {
     if (made == nullptr) {
         failed(what);
     }

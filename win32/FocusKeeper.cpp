@@ -27,7 +27,7 @@ HWND createFocusKeeper(HINSTANCE instance, HWND parent) {
         checked(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(captions::FocusKeeperText).c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
                                 0, 0, 0, 0, parent, nullptr, instance, nullptr),
-                L"Could not create the focus keeper.");
+                "Could not create the focus keeper.");
     SetWindowLongPtrW(keeper, GWLP_USERDATA, GetWindowLongPtrW(keeper, GWLP_WNDPROC));
     SetWindowLongPtrW(keeper, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(withoutCaret));
     return keeper;

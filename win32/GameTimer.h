@@ -3,6 +3,7 @@
 
 #include "TimerSetting.h"
 
+#include <string_view>
 #include <windows.h>
 
 namespace stackfall {
@@ -12,7 +13,7 @@ namespace stackfall {
 // the program with `failure` as its message.
 class GameTimer {
 public:
-    GameTimer(UINT_PTR id, int interval, const wchar_t* failure)
+    GameTimer(UINT_PTR id, int interval, std::string_view failure)
         : id_(id), failure_(failure), setting_(interval) {}
     GameTimer(const GameTimer&) = delete;
     GameTimer& operator=(const GameTimer&) = delete;
@@ -30,7 +31,7 @@ private:
     void apply();
 
     UINT_PTR id_;
-    const wchar_t* failure_;
+    std::string_view failure_;
     TimerSetting setting_;
     HWND window_ = nullptr;
     bool running_ = false;

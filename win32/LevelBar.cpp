@@ -12,7 +12,7 @@ LevelBar::LevelBar(HINSTANCE instance, HWND parent)
     : hwnd_(checked(CreateWindowExW(0, L"SCROLLBAR", nullptr,
                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0, 0, 0,
                                     parent, nullptr, instance, nullptr),
-                    L"Could not create the level bar.")) {
+                    "Could not create the level bar.")) {
     SetScrollRange(hwnd_, SB_CTL, 1, levels::Count, FALSE);
     SetScrollPos(hwnd_, SB_CTL, 1, TRUE);
 }

@@ -46,25 +46,25 @@ std::optional<GameKey> gameKeyOf(WPARAM virtualKey) {
 MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
     : instance_(instance), surface_(pictures),
       gravityTimer_(GravityTimerId, timers::GravityPeriodAtOpen,
-                    L"Could not start the gravity timer."),
-      clockTimer_(ClockTimerId, timers::ClockPeriod, L"Could not start the clock.") {
+                    "Could not start the gravity timer."),
+      clockTimer_(ClockTimerId, timers::ClockPeriod, "Could not start the clock.") {
     // Decoded while the windows are made, at the scale they most likely open
     // at: the screen's the session started on. Asking the window would wait
     // for it.
     surface_.preloadPictures(Scale{systemDpi()});
     if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS)) {
-        failed(L"Could not register the main window's class.");
+        failed("Could not register the main window's class.");
     }
     hwnd_ = checked(CreateWindowExW(0, ClassName, wide(windows::MainTitle).c_str(), Style,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                     nullptr, nullptr, instance, this),
-                    L"Could not create the main window.");
+                    "Could not create the main window.");
     clockPanel_.emplace(instance, hwnd_, palette::MidGrey, captions::ClockText,
                         CaptionBox::Fit::SizedToText, true);
-    checked(clockPanel_->handle(), L"Could not create the clock panel.");
+    checked(clockPanel_->handle(), "Could not create the clock panel.");
     scorePanel_.emplace(instance, hwnd_, palette::Black, captions::ScoreText,
                         CaptionBox::Fit::Centred, false);
-    checked(scorePanel_->handle(), L"Could not create the score panel.");
+    checked(scorePanel_->handle(), "Could not create the score panel.");
     levelBar_.emplace(instance, hwnd_);
     focusKeeper_ = createFocusKeeper(instance, hwnd_);
     focusOrder_.emplace(std::array{clockPanel_->handle(), scorePanel_->handle(),

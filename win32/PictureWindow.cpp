@@ -22,15 +22,13 @@ PictureWindow::PictureWindow(HINSTANCE instance, PictureStore& pictures,
                              std::function<void()> closed)
     : pictures_(pictures), look_(look), closed_(std::move(closed)) {
     if (!registerWindowClass(instance, ClassName, windowProcOf<PictureWindow>)) {
-        failed(L"Could not register the picture windows' class.");
+        failed("Could not register the picture windows' class.");
     }
     // A tool window with no owner: no frame, no icon, no taskbar button.
-    const std::wstring title = wide(look.title);
-    hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, title.c_str(), WS_POPUP, 0, 0, 0, 0,
-                            nullptr, nullptr, instance, this);
-    if (hwnd_ == nullptr) {
-        failed((L"Could not create the window \"" + title + L"\".").c_str());
-    }
+    hwnd_ = checked(CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, wide(look.title).c_str(), WS_POPUP,
+                                    0, 0, 0, 0, nullptr, nullptr, instance, this),
+                    &look == &windows::GameOver ? "Could not create the game-over window."
+                                                : "Could not create the about box.");
     place(dpiOf(hwnd_), MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY));
 }
 

@@ -32,10 +32,10 @@ Answer askQuestion(HWND owner, const Question& question) {
                        (secondIsDefault ? MB_DEFBUTTON2 : MB_DEFBUTTON1) | MB_APPLMODAL;
     // Windows' own Yes/No box ignores Escape and has no close box, but
     // wine's takes either as an answer: kept from it while it is open.
-    HHOOK keepOpen = questions::escapeOf(question.buttons)
-                         ? nullptr
-                         : SetWindowsHookExW(WH_GETMESSAGE, dropEscape, nullptr,
-                                             GetCurrentThreadId());
+    HHOOK keepOpen =
+        questions::escapeOf(question.buttons)
+            ? nullptr
+            : SetWindowsHookExW(WH_GETMESSAGE, dropEscape, nullptr, GetCurrentThreadId());
     const int pressed =
         MessageBoxW(owner, wide(question.text).c_str(), wide(question.title).c_str(), style);
     if (keepOpen != nullptr) {

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
                                 nullptr);
     DestroyWindow(gone);
     if (what == "timer") {
-        stackfall::GameTimer timer(1, 50, L"Could not start the gravity timer.");
+        stackfall::GameTimer timer(1, 50, "Could not start the gravity timer.");
         timer.attach(gone);
         timer.setEnabled(true);
     } else if (what == "window") {
