@@ -36,16 +36,14 @@ public:
     // Delivers what is waiting in the queue, and what comes in the next
     // `milliseconds`.
     void pump(int milliseconds = 0);
-    // Delivers messages until `done` holds, for at most `milliseconds`.
+    // Delivers messages until `done` has held for `steady` milliseconds on
+    // end, for at most `milliseconds`.
     template <typename Done>
-    bool pumpUntil(Done done, int milliseconds) {
-        for (int waited = 0; !done(); waited += 20) {
-            if (waited >= milliseconds) {
-                return false;
-            }
+    void pumpUntilSteady(Done done, int steady, int milliseconds) {
+        for (int waited = 0, held = 0; held < steady && waited < milliseconds; waited += 20) {
+            held = done() ? held + 20 : 0;
             pump(20);
         }
-        return true;
     }
 
     enum Modifier : unsigned { None = 0, Shift = 1, Control = 2, Alt = 4 };

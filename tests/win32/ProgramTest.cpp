@@ -323,12 +323,12 @@ TEST(ProgramTest, TheMainWindowTakesTheScaleAChangeOfScreenGivesIt) {
         SendMessageW(main, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
         // The window manager confirms each move and resize in its own time,
-        // and its confirmation of an earlier one (the window's first
-        // placement, say) can come after the window has moved on and move it
-        // back for a moment. What counts is where the window comes to rest.
+        // and wine takes each confirmation as it comes, also one of an
+        // earlier move (the window's first placement, or the resize before
+        // the move): the window goes back there for a moment. What counts is
+        // where the window comes to rest.
         const std::string wanted = describe({40, 30, 40 + scale.px(485), 30 + scale.px(424)});
-        h.pumpUntil([&] { return placementOf(main) == wanted; }, 3000);
-        h.pump(100);
+        h.pumpUntilSteady([&] { return placementOf(main) == wanted; }, 500, 5000);
         EXPECT_EQ(placementOf(main), wanted) << "at " << dpi << " dpi";
         const MainWindow& window = h.program.mainWindow();
         for (const auto& [control, r] :
