@@ -49,8 +49,8 @@ MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
                     "Could not start the gravity timer."),
       clockTimer_(ClockTimerId, timers::ClockPeriod, "Could not start the clock.") {
     // Decoded while the windows are made, at the scale they most likely open
-    // at: the screen's the session started on. Asking the window would wait
-    // for it.
+    // at, the one of the screen the session started on: the window's own
+    // scale is known only once it exists.
     surface_.preloadPictures(Scale{systemDpi()});
     if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS)) {
         failed("Could not register the main window's class.");
@@ -86,9 +86,10 @@ void MainWindow::attach(Game& game) {
     game_ = &game;
 }
 
-// Sized so that the client area is exactly the layout's at `dpi`: where the
-// frame Windows draws is not the one it reported, as under wine after a
-// change of scale, by what the client area came out as.
+// Sizes the window so that its client area is exactly the layout's at
+// `dpi`. Where the frame drawn is not the one Windows reports for that scale
+// (wine keeps the session's title bar: 18 pixels too tall a client area at
+// 200 %), the size is corrected by what the client area came out as.
 void MainWindow::rescale(int dpi) {
     scale_.dpi = dpi;
     surface_.rescale(scale_);
