@@ -47,8 +47,8 @@ struct Layer {
 inline constexpr std::array<Layer, 19> Order{{
     shape(shapes::FieldShadow),
     // The ring's first segment lies under the cells and the rest over them,
-    // so the left edge of cell 1 shows the cell's own outline and the outer
-    // edge of every other cell on the rim the ring's.
+    // so the left edge of cell 1 shows the cell's own outline, and every
+    // other edge the cells share with the ring the ring's.
     squares(Kind::Ring, 0, 0),
     squares(Kind::Cells, 1, field::CellCount),
     squares(Kind::Ring, 1, field::BorderSegments - 1),
