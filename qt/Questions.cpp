@@ -40,7 +40,7 @@ int codeOf(int pressed) {
 // Keeps a box open against Escape and the window's close button. The box
 // closes itself through a filter of its own, installed later, which sees
 // that close first.
-class IgnoreEscape final : public QObject {
+class KeepOpen final : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress &&
@@ -70,11 +70,11 @@ Answer askQuestion(QWidget* parent, const Question& question) {
     box.setText(toQString(question.text));
     box.setStandardButtons(buttonOf(offered[0]) | buttonOf(offered[1]));
     box.setDefaultButton(buttonOf(questions::defaultOf(question)));
-    IgnoreEscape ignoreEscape;
+    KeepOpen keepOpen;
     if (const auto escape = questions::escapeOf(question.buttons)) {
         box.setEscapeButton(buttonOf(*escape));
     } else {
-        box.installEventFilter(&ignoreEscape);
+        box.installEventFilter(&keepOpen);
     }
     return questions::answerOf(question.buttons, codeOf(box.exec()));
 }
