@@ -4,6 +4,7 @@
 #include "Geometry.h"
 #include "QuestionButtons.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -37,22 +38,27 @@ int codeOf(int pressed) {
     return 0;
 }
 
-// Keeps a box open against Escape and the window's close button. The box
-// closes itself through a filter of its own, installed later, which sees
-// that close first.
+// Keeps a box open against Escape and the window's close button, until one
+// of its buttons has been clicked.
 class KeepOpen final : public QObject {
+public:
+    void answered() { answered_ = true; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
             return true;
         }
-        if (event->type() == QEvent::Close) {
+        if (event->type() == QEvent::Close && !answered_) {
             event->ignore();
             return true;
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool answered_ = false;
 };
 
 } // namespace
@@ -75,6 +81,7 @@ Answer askQuestion(QWidget* parent, const Question& question) {
         box.setEscapeButton(buttonOf(*escape));
     } else {
         box.installEventFilter(&keepOpen);
+        QObject::connect(&box, &QMessageBox::buttonClicked, &keepOpen, &KeepOpen::answered);
     }
     return questions::answerOf(question.buttons, codeOf(box.exec()));
 }
