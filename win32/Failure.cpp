@@ -5,6 +5,7 @@
 #include "TopWindows.h"
 
 #include <utility>
+#include <windows.h>
 
 namespace stackfall {
 
