@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaptionBox.h"
 
+#include "Captions.h"
 #include "Fonts.h"
 
 #include <QFontMetrics>
@@ -13,10 +14,6 @@
 namespace stackfall {
 
 namespace {
-
-// A smaller caption keeps clear of the label's outermost columns, where the
-// last glyph's edge would otherwise be cut by a pixel.
-constexpr int ShrunkMargin = 1;
 
 // The height of the middle of the digits below the top of the line.
 qreal digitMiddle(const QFont& font) {
@@ -40,8 +37,8 @@ void CaptionBox::fitCaption() {
         QFontMetrics(caption_.font).horizontalAdvance(caption_.text) <= caption_.rect.width()) {
         return;
     }
-    shownFont_ =
-        shrunkToWidth(caption_.font, caption_.text, caption_.rect.width() - 2 * ShrunkMargin);
+    shownFont_ = shrunkToWidth(caption_.font, caption_.text,
+                               caption_.rect.width() - 2 * captions::ShrunkMargin);
     shownDrop_ =
         static_cast<int>(std::lround(digitMiddle(caption_.font) - digitMiddle(shownFont_)));
 }

@@ -37,7 +37,7 @@ QFont fitted(QFont font, const QString& caption, int designWidth) {
     const int width =
         static_cast<int>(std::lround(advance * font.pixelSize() / MeasuringPixelSize));
     if (width > designWidth && width > 0) {
-        font.setStretch(std::max(50, designWidth * 100 / width));
+        font.setStretch(std::max(captions::NarrowestPercent, designWidth * 100 / width));
     }
     return font;
 }

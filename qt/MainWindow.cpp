@@ -11,6 +11,9 @@
 #include "Levels.h"
 #include "Palette.h"
 #include "ProgramIcon.h"
+#include "Questions.h"
+#include "TabOrder.h"
+#include "TimerSetting.h"
 #include "TopWindows.h"
 
 #include <QApplication>
@@ -22,6 +25,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <array>
 #include <optional>
 
 namespace stackfall {
@@ -61,7 +65,8 @@ MainWindow::MainWindow()
           {toQString(captions::ScoreText.text), captionFont(captions::ScoreText),
            toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
-      gravityTimer_(new GameTimer(this, 0)), clockTimer_(new GameTimer(this, 1000)) {
+      gravityTimer_(new GameTimer(this, timers::GravityPeriodAtOpen)),
+      clockTimer_(new GameTimer(this, timers::ClockPeriod)) {
     setWindowTitle(toQString(windows::MainTitle));
     setWindowIcon(programIcon());
     setFixedSize(toQSize(layout::ClientSize));
@@ -87,10 +92,15 @@ MainWindow::MainWindow()
     focusKeeper_->setReadOnly(true);
     focusKeeper_->setGeometry(toQRect(layout::FocusKeeper));
 
-    setTabOrder(clockPanel_, scorePanel_);
-    setTabOrder(scorePanel_, levelBar_);
-    setTabOrder(levelBar_, focusKeeper_);
-    clockPanel_->setFocus();
+    // The controls that take the focus, by focus::Control.
+    const std::array<QWidget*, 4> controls{clockPanel_, scorePanel_, levelBar_, focusKeeper_};
+    const auto control = [&controls](focus::Control c) {
+        return controls[static_cast<std::size_t>(c)];
+    };
+    for (std::size_t i = 1; i < focus::TabOrder.size(); ++i) {
+        setTabOrder(control(focus::TabOrder[i - 1]), control(focus::TabOrder[i]));
+    }
+    control(focus::TabOrder.front())->setFocus();
 }
 
 void MainWindow::attach(Game& game) {
@@ -109,33 +119,33 @@ void MainWindow::attach(Game& game) {
             [&game](int value) { game.levelChosen(value); });
 }
 
-void MainWindow::setCellFill(int cell, QColor colour) {
-    update(surface_.setCellFill(cell, colour));
+void MainWindow::invalidate(const Rect& r) {
+    update(toQRect(r));
 }
 
-void MainWindow::setCellOutline(int cell, QColor colour) {
-    update(surface_.setCellOutline(cell, colour));
+void MainWindow::setPanelText(Label label, std::string_view text) {
+    (label == Label::Score ? scorePanel_ : clockPanel_)->setText(toQString(text));
 }
 
-void MainWindow::setBorderFill(int segment, QColor colour) {
-    update(surface_.setBorderFill(segment, colour));
+GameTimer& MainWindow::timer(Timer which) const {
+    return which == Timer::Gravity ? *gravityTimer_ : *clockTimer_;
 }
 
-void MainWindow::setPreviewFill(int cell, QColor colour) {
-    update(surface_.setPreviewFill(cell, colour));
+void MainWindow::setFocus(FocusTarget target) {
+    if (target == FocusTarget::MainWindow) {
+        setFocus();
+    } else {
+        focusKeeper_->setFocus();
+    }
 }
 
-void MainWindow::setLevelText(const QString& text) {
-    update(surface_.setLevelText(text));
-}
-
-void MainWindow::setPauseVisible(bool visible) {
-    update(surface_.setPauseVisible(visible));
+Answer MainWindow::ask(const Question& question) {
+    return askQuestion(this, question);
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    surface_.paint(painter, event->region());
+    surface_.paint(painter, event->region(), model_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -160,31 +170,23 @@ buttons::PictureButton buttonAt(QPoint pos) {
 
 } // namespace
 
-// A click is a press and a release of the left button over the same button.
+// Qt keeps the mouse with the window from a press to its release.
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    pressed_ =
-        event->button() == Qt::LeftButton ? buttonAt(event->position().toPoint()) : Button::None;
+    clicks_.press(event->button() == Qt::LeftButton ? buttonAt(event->position().toPoint())
+                                                    : buttons::PictureButton::None);
 }
 
-// The second press of a double-click counts for nothing, so that a
-// double-click on a button is one click.
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
-    pressed_ = Button::None;
+    clicks_.doubleClick();
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
-    const Button released = buttonAt(event->position().toPoint());
-    const Button pressed = pressed_;
-    pressed_ = Button::None;
-    if (released == pressed) {
-        click(released);
+    if (event->button() == Qt::LeftButton) {
+        click(clicks_.release(buttonAt(event->position().toPoint())));
     }
 }
 
-void MainWindow::click(Button button) {
+void MainWindow::click(buttons::PictureButton button) {
     if (game_ != nullptr) {
         buttons::click(*game_, button);
     }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PictureButtons.h"
+#include "ClickTracker.h"
 #include "Surface.h"
+#include "SurfaceModel.h"
+#include "WindowOps.h"
 
 #include <QWidget>
+
+#include <string_view>
 
 class QLineEdit;
 class QScrollBar;
@@ -26,15 +30,18 @@ public:
     // window shows its design and reports nothing.
     void attach(Game& game);
 
-    // What the game changes; each repaints only what it touched.
-    void setCellFill(int cell, QColor colour);
-    void setCellOutline(int cell, QColor colour);
-    void setBorderFill(int segment, QColor colour);
-    void setPreviewFill(int cell, QColor colour);
-    void setLevelText(const QString& text);
-    void setPauseVisible(bool visible);
+    // What the game changes, as the window operations reach it: the
+    // surface's graphics, repainted where `invalidate` says; the panels'
+    // texts; the timers; the focus; and the questions, asked over the window.
+    [[nodiscard]] SurfaceModel& surface() { return model_; }
+    [[nodiscard]] const SurfaceModel& surface() const { return model_; }
+    void invalidate(const Rect& r);
+    void setPanelText(Label label, std::string_view text);
+    [[nodiscard]] GameTimer& timer(Timer which) const;
+    using QWidget::setFocus;
+    void setFocus(FocusTarget target);
+    [[nodiscard]] Answer ask(const Question& question);
 
-    [[nodiscard]] const Surface& surface() const { return surface_; }
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
     [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
@@ -56,9 +63,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    using Button = buttons::PictureButton;
-    void click(Button button);
+    void click(buttons::PictureButton button);
 
+    SurfaceModel model_;
     Surface surface_;
     CaptionBox* clockPanel_;
     CaptionBox* scorePanel_;
@@ -67,7 +74,7 @@ private:
     GameTimer* gravityTimer_;
     GameTimer* clockTimer_;
     Game* game_ = nullptr;
-    Button pressed_ = Button::None;
+    buttons::ClickTracker clicks_;
 };
 
 } // namespace stackfall

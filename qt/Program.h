@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ForwardingWindowOps.h"
 #include "Game.h"
+#include "GameTimer.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
-#include "QtWindowOps.h"
+#include "SoundInterface.h"
 
 namespace stackfall {
 
 class RandomSource;
-class SoundInterface;
+
+// The game's window operations on the Qt windows.
+using QtWindowOps = ForwardingWindowOps<MainWindow, ProgramWindows, SoundInterface>;
 
 // The whole program wired together: the main window, the picture windows
 // and the program's end, the window operations and the rules. main() builds

@@ -36,7 +36,6 @@ void centreOn(QWidget& window, const QScreen* screen) {
 
 ProgramWindows::ProgramWindows(MainWindow& main, Quit quit) : main_(main), quit_(std::move(quit)) {
     connect(&main_, &MainWindow::closed, this, [this] {
-        mainOpen_ = false;
         // On Wayland, Qt takes an owned window away with its owner: the
         // pictures that stay open stand on their own from now on.
         for (PictureWindow* window : {gameOver_.get(), about_.get()}) {
@@ -45,7 +44,9 @@ ProgramWindows::ProgramWindows(MainWindow& main, Quit quit) : main_(main), quit_
                 window->show();
             }
         }
-        quitIfNoneLeft();
+        if (lifetime_.mainClosed()) {
+            quit_(0);
+        }
     });
 }
 
@@ -60,12 +61,13 @@ PictureWindow* ProgramWindows::window(Window which) const {
 }
 
 void ProgramWindows::show(Window which) {
-    if (ended_) {
+    if (lifetime_.ended()) {
         return;
     }
     auto& window = slot(which);
     if (!window) {
         window = build(main_, which);
+        lifetime_.opened(which);
         connect(window.get(), &PictureWindow::closed, this, [this, which] { closed(which); });
         centreOn(*window, main_.screen());
     }
@@ -88,21 +90,15 @@ void ProgramWindows::closed(Window which) {
     if (auto& window = slot(which)) {
         window.release()->deleteLater();
     }
-    quitIfNoneLeft();
-}
-
-void ProgramWindows::quitIfNoneLeft() {
-    if (!ended_ && !mainOpen_ && !gameOver_ && !about_) {
-        ended_ = true;
+    if (lifetime_.closed(which)) {
         quit_(0);
     }
 }
 
 void ProgramWindows::endProgram() {
-    if (ended_) {
+    if (!lifetime_.exitConfirmed()) {
         return;
     }
-    ended_ = true;
     main_.gravityTimer().setEnabled(false);
     main_.clockTimer().setEnabled(false);
     gameOver_.reset();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ProgramLifetime.h"
 #include "WindowOps.h"
 
 #include <QObject>
@@ -37,14 +38,12 @@ public:
 private:
     [[nodiscard]] std::unique_ptr<PictureWindow>& slot(Window which);
     void closed(Window which);
-    void quitIfNoneLeft();
 
     MainWindow& main_;
     Quit quit_;
     std::unique_ptr<PictureWindow> gameOver_;
     std::unique_ptr<PictureWindow> about_;
-    bool mainOpen_ = true;
-    bool ended_ = false;
+    ProgramLifetime lifetime_;
 };
 
 } // namespace stackfall

@@ -2,7 +2,11 @@
 #include "Questions.h"
 
 #include "Geometry.h"
+#include "QuestionButtons.h"
 
+#include <QAbstractButton>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QString>
 
@@ -24,12 +28,43 @@ QMessageBox::StandardButton buttonOf(Answer answer) {
     return QMessageBox::NoButton;
 }
 
+// The platform's code of the button that closed the box; 0 for none.
+int codeOf(int pressed) {
+    for (const Answer answer : {Answer::Ok, Answer::Cancel, Answer::Yes, Answer::No}) {
+        if (pressed == buttonOf(answer)) {
+            return static_cast<int>(answer);
+        }
+    }
+    return 0;
+}
+
+// Keeps a box open against Escape and the window's close button, until one
+// of its buttons has been clicked.
+class KeepOpen final : public QObject {
+public:
+    void answered() { answered_ = true; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+            return true;
+        }
+        if (event->type() == QEvent::Close && !answered_) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool answered_ = false;
+};
+
 } // namespace
 
 Answer askQuestion(QWidget* parent, const Question& question) {
-    const bool yesNo = question.buttons == Buttons::YesNo;
-    const Answer escape = yesNo ? Answer::No : Answer::Cancel;
-
+    const auto offered = questions::buttonsOf(question.buttons);
     QMessageBox box(parent);
     // Some styles put icons on the standard buttons; the questions have none.
     // The buttons read this as they are made, so it comes first.
@@ -39,27 +74,16 @@ Answer askQuestion(QWidget* parent, const Question& question) {
     box.setWindowTitle(toQString(question.title));
     box.setTextFormat(Qt::PlainText);
     box.setText(toQString(question.text));
-    box.setStandardButtons(yesNo ? (QMessageBox::Yes | QMessageBox::No)
-                                 : (QMessageBox::Ok | QMessageBox::Cancel));
-    const bool defaultFits =
-        yesNo ? (question.defaultButton == Answer::Yes || question.defaultButton == Answer::No)
-              : (question.defaultButton == Answer::Ok || question.defaultButton == Answer::Cancel);
-    box.setDefaultButton(
-        buttonOf(defaultFits ? question.defaultButton : (yesNo ? Answer::Yes : Answer::Ok)));
-    box.setEscapeButton(buttonOf(escape));
-
-    switch (box.exec()) {
-    case QMessageBox::Ok:
-        return Answer::Ok;
-    case QMessageBox::Cancel:
-        return Answer::Cancel;
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    default:
-        return escape;
+    box.setStandardButtons(buttonOf(offered[0]) | buttonOf(offered[1]));
+    box.setDefaultButton(buttonOf(questions::defaultOf(question)));
+    KeepOpen keepOpen;
+    if (const auto escape = questions::escapeOf(question.buttons)) {
+        box.setEscapeButton(buttonOf(*escape));
+    } else {
+        box.installEventFilter(&keepOpen);
+        QObject::connect(&box, &QMessageBox::buttonClicked, &keepOpen, &KeepOpen::answered);
     }
+    return questions::answerOf(question.buttons, codeOf(box.exec()));
 }
 
 } // namespace stackfall

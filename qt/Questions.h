@@ -9,7 +9,8 @@ namespace stackfall {
 
 // Asks in a modal message box with exactly the question's text, title,
 // buttons and default button, and no icon; the game's timers keep running
-// while it is open. Escape, or closing the box, answers No or Cancel.
+// while it is open. Escape, and closing the box, answer as the shared
+// question mapping says: Cancel, or nothing on a Yes/No box.
 [[nodiscard]] Answer askQuestion(QWidget* parent, const Question& question);
 
 } // namespace stackfall

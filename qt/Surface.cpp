@@ -2,10 +2,11 @@
 #include "Surface.h"
 
 #include "Captions.h"
+#include "DrawingOrder.h"
 #include "Fonts.h"
 #include "Geometry.h"
-#include "Pictures.h"
-#include "Shapes.h"
+#include "Picture.h"
+#include "SurfaceModel.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,10 +31,6 @@ void drawShape(QPainter& painter, const QRect& r, const QColor& fill, const QCol
     painter.fillRect(outer.adjusted(thick, thick, -thick, -thick), fill);
 }
 
-void drawShape(QPainter& painter, const shapes::Shape& s) {
-    drawShape(painter, toQRect(s.rect), toQColor(s.fill), toQColor(s.outline), s.outlineWidth);
-}
-
 // A label sized to its text keeps its top left corner.
 QRect sizedToText(const captions::Caption& caption, const QFont& font) {
     return {QPoint(caption.rect.x, caption.rect.y),
@@ -49,155 +46,78 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 
 } // namespace
 
-Surface::Surface()
-    : levelText_(toQString(captions::LevelText.text)), levelFont_(captionFont(captions::LevelText)),
-      scoreCaptionFont_(fittedCaptionFont(captions::ScoreCaption)),
-      nextCaptionFont_(fittedCaptionFont(captions::NextCaption)),
-      pauseHintFont_(fittedCaptionFont(captions::PauseHint)),
-      levelCaptionFont_(fittedCaptionFont(captions::LevelCaption)),
-      scoreCaption_(sizedToText(captions::ScoreCaption, scoreCaptionFont_)),
-      nextCaption_(sizedToText(captions::NextCaption, nextCaptionFont_)),
-      pauseHint_(sizedToText(captions::PauseHint, pauseHintFont_)),
-      levelCaption_(sizedToText(captions::LevelCaption, levelCaptionFont_)),
-      panel_(toQString(pictures::SidePanel.name)), start_(toQString(pictures::StartButton.name)),
-      about_(toQString(pictures::AboutButton.name)), exit_(toQString(pictures::ExitButton.name)),
-      pause_(toQString(pictures::PauseBanner.name)) {
-    const auto square = [](shapes::Square s) {
-        return Square{toQColor(s.fill), toQColor(s.outline)};
-    };
-    cells_.fill(square(shapes::CellAtOpen));
-    ring_.fill(square(shapes::RingAtOpen));
-    preview_.fill(square(shapes::PreviewAtOpen));
-}
+// The drawing order's primitives with QPainter, each skipping what lies
+// outside the region being repainted.
+class SurfacePainter {
+public:
+    SurfacePainter(const Surface& surface, QPainter& painter, const QRegion& dirty)
+        : surface_(surface), painter_(painter), dirty_(dirty) {}
 
-QRect Surface::change(QColor& to, QColor colour, const QRect& r) {
-    if (to == colour) {
-        return {};
-    }
-    to = colour;
-    return r;
-}
-
-QRect Surface::setCellFill(int cell, QColor colour) {
-    if (cell < 1 || cell > field::CellCount) {
-        return {};
-    }
-    return change(cells_[static_cast<std::size_t>(cell - 1)].fill, colour,
-                  toQRect(layout::cellRect(cell)));
-}
-
-QRect Surface::setCellOutline(int cell, QColor colour) {
-    if (cell < 1 || cell > field::CellCount) {
-        return {};
-    }
-    return change(cells_[static_cast<std::size_t>(cell - 1)].outline, colour,
-                  toQRect(layout::cellRect(cell)));
-}
-
-QRect Surface::setBorderFill(int segment, QColor colour) {
-    if (segment < 0 || segment >= field::BorderSegments) {
-        return {};
-    }
-    return change(ring_[static_cast<std::size_t>(segment)].fill, colour,
-                  toQRect(layout::ringRect(segment)));
-}
-
-QRect Surface::setPreviewFill(int cell, QColor colour) {
-    if (cell < 1 || cell > field::PreviewCells) {
-        return {};
-    }
-    return change(preview_[static_cast<std::size_t>(cell - 1)].fill, colour,
-                  toQRect(layout::previewRect(cell)));
-}
-
-QRect Surface::setLevelText(const QString& text) {
-    if (text == levelText_) {
-        return {};
-    }
-    levelText_ = text;
-    return toQRect(layout::LevelText);
-}
-
-QRect Surface::setPauseVisible(bool visible) {
-    if (visible == pauseVisible_) {
-        return {};
-    }
-    pauseVisible_ = visible;
-    return toQRect(layout::PauseBanner);
-}
-
-void Surface::paint(QPainter& painter, const QRegion& dirty) const {
-    painter.fillRect(dirty.boundingRect(), toQColor(palette::WindowGrey));
-    const auto square = [&](const QRect& r, const Square& s) {
-        if (dirty.intersects(r)) {
-            drawShape(painter, r, s.fill, s.outline);
+    void shape(const shapes::Shape& s) {
+        if (dirty_.intersects(toQRect(shapes::bounds(s)))) {
+            drawShape(painter_, toQRect(s.rect), toQColor(s.fill), toQColor(s.outline),
+                      s.outlineWidth);
         }
-    };
-    const auto picture = [&](const Picture& p, const pictures::Placed& placed) {
+    }
+    void square(const Rect& r, const shapes::Square& s) {
+        const QRect q = toQRect(r);
+        if (dirty_.intersects(q)) {
+            drawShape(painter_, q, toQColor(s.fill), toQColor(s.outline));
+        }
+    }
+    void picture(const pictures::Placed& placed) {
         const QRect r = toQRect(placed.rect);
-        if (dirty.intersects(r)) {
-            p.draw(painter, r.topLeft());
+        if (&placed == &pictures::SidePanel) {
+            // The frames on the panel hide what lies under them, and most
+            // repaints there (the preview's, the level name's) lie wholly
+            // inside one: the panel is decoded only where some of it shows.
+            static const QRegion framesOnPanel =
+                QRegion(toQRect(shapes::bounds(shapes::PreviewFrame))) +
+                toQRect(shapes::bounds(shapes::ScoreFrame)) +
+                toQRect(shapes::bounds(shapes::LevelFrame));
+            if ((dirty_.intersected(r) - framesOnPanel).isEmpty()) {
+                return;
+            }
+        } else if (!dirty_.intersects(r)) {
+            return;
         }
-    };
-
-    const auto shape = [&](const shapes::Shape& s) {
-        if (dirty.intersects(toQRect(shapes::bounds(s)))) {
-            drawShape(painter, s);
+        Picture(toQString(placed.name)).draw(painter_, r.topLeft());
+    }
+    void caption(const captions::Caption& c) {
+        const Surface::Label& label = surface_.labels_[drawing::fixedCaptionIndex(c)];
+        if (dirty_.intersects(label.rect)) {
+            drawLabel(painter_, label.rect, label.font, toQColor(c.colour), toQString(c.text));
         }
-    };
-    const auto caption = [&](const captions::Caption& c, const QRect& r, const QFont& font) {
-        if (dirty.intersects(r)) {
-            drawLabel(painter, r, font, toQColor(c.colour), toQString(c.text));
+    }
+    void levelText(std::string_view text) {
+        const QRect r = toQRect(captions::LevelText.rect);
+        if (dirty_.intersects(r)) {
+            painter_.save();
+            painter_.setClipRect(r, Qt::IntersectClip);
+            drawLabel(painter_, r, surface_.levelFont_, toQColor(captions::LevelText.colour),
+                      toQString(text), Qt::AlignHCenter);
+            painter_.restore();
         }
-    };
-
-    shape(shapes::FieldShadow);
-    square(toQRect(layout::ringRect(0)), ring_[0]);
-    for (int n = 1; n <= field::CellCount; ++n) {
-        square(toQRect(layout::cellRect(n)), cells_[static_cast<std::size_t>(n - 1)]);
-    }
-    for (int i = 1; i < field::BorderSegments; ++i) {
-        square(toQRect(layout::ringRect(i)), ring_[static_cast<std::size_t>(i)]);
     }
 
-    // The frames on the panel hide what lies under them, and most repaints
-    // there (the preview's, the level name's) lie wholly inside one: the
-    // panel is decoded only where some of it shows.
-    static const QRegion framesOnPanel = QRegion(toQRect(shapes::bounds(shapes::PreviewFrame))) +
-                                         toQRect(shapes::bounds(shapes::ScoreFrame)) +
-                                         toQRect(shapes::bounds(shapes::LevelFrame));
-    const QRect panel = toQRect(pictures::SidePanel.rect);
-    if (!(dirty.intersected(panel) - framesOnPanel).isEmpty()) {
-        panel_.draw(painter, panel.topLeft());
-    }
-    picture(start_, pictures::StartButton);
-    picture(about_, pictures::AboutButton);
-    picture(exit_, pictures::ExitButton);
-    if (pauseVisible_) {
-        picture(pause_, pictures::PauseBanner);
-    }
+private:
+    const Surface& surface_;
+    QPainter& painter_;
+    const QRegion& dirty_;
+};
 
-    shape(shapes::ScoreFrame);
-    caption(captions::ScoreCaption, scoreCaption_, scoreCaptionFont_);
-    shape(shapes::PreviewFrame);
-    for (int i = 1; i <= 9; ++i) {
-        square(toQRect(layout::previewRect(i)), preview_[static_cast<std::size_t>(i - 1)]);
+Surface::Surface() : levelFont_(captionFont(captions::LevelText)) {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const captions::Caption& caption = *drawing::FixedCaptions[i];
+        QFont font = fittedCaptionFont(caption);
+        labels_[i] = {font, sizedToText(caption, font)};
     }
-    caption(captions::NextCaption, nextCaption_, nextCaptionFont_);
-    for (int i = 10; i <= field::PreviewCells; ++i) {
-        square(toQRect(layout::previewRect(i)), preview_[static_cast<std::size_t>(i - 1)]);
-    }
-    shape(shapes::LevelFrame);
-    const QRect levelText = toQRect(captions::LevelText.rect);
-    if (dirty.intersects(levelText)) {
-        painter.save();
-        painter.setClipRect(levelText, Qt::IntersectClip);
-        drawLabel(painter, levelText, levelFont_, toQColor(captions::LevelText.colour), levelText_,
-                  Qt::AlignHCenter);
-        painter.restore();
-    }
-    caption(captions::LevelCaption, levelCaption_, levelCaptionFont_);
-    caption(captions::PauseHint, pauseHint_, pauseHintFont_);
+}
+
+void Surface::paint(QPainter& painter, const QRegion& dirty, const SurfaceModel& model) const {
+    painter.fillRect(dirty.boundingRect(), toQColor(palette::WindowGrey));
+    SurfacePainter surfacePainter(*this, painter, dirty);
+    drawing::paint(model, surfacePainter);
 }
 
 } // namespace stackfall

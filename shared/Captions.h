@@ -24,6 +24,16 @@ struct Caption {
     Rect rect;
 };
 
+// A stand-in face that runs wider than the designed one is narrowed to keep
+// a caption in its designed width, down to this share of its own width at
+// most: narrower glyphs would no longer read.
+inline constexpr int NarrowestPercent = 50;
+
+// A caption too wide for its label, as a long score, is drawn smaller, and
+// keeps clear of the label's outermost columns, where the last glyph's edge
+// would otherwise be cut by a pixel.
+inline constexpr int ShrunkMargin = 1;
+
 // Pixels of a face given in points on a 96-dpi screen.
 [[nodiscard]] constexpr int pixelSize(double points) {
     return static_cast<int>(points * 96.0 / 72.0 + 0.5);

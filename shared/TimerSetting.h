@@ -3,6 +3,13 @@
 
 namespace stackfall {
 
+namespace timers {
+// The clock ticks once a second. The gravity timer has no period until the
+// rules' load step sets the level's.
+inline constexpr int ClockPeriod = 1000;
+inline constexpr int GravityPeriodAtOpen = 0;
+} // namespace timers
+
 // What the rules set on one of the game's timers (gravity, clock), kept by
 // both front ends' timers: it ticks every `interval` ms while enabled, and
 // not at all while disabled or while its interval is 0.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CaptionBox.h"
 
+#include "Failure.h"
 #include "Fonts.h"
 #include "Text.h"
 #include "WindowClass.h"
@@ -10,10 +11,6 @@ namespace stackfall {
 namespace {
 
 constexpr wchar_t ClassName[] = L"StackfallCaptionBox";
-
-// A smaller caption keeps clear of the label's outermost columns, where the
-// last glyph's edge would otherwise be cut by a pixel.
-constexpr int ShrunkMargin = 1;
 
 // How far below the top of the line the middle of the digits lies: digits
 // stand about seven tenths of the em high on the baseline.
@@ -34,7 +31,9 @@ int digitMiddle(HFONT font) {
 CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
                        const captions::Caption& caption, Fit fit, bool sunken)
     : background_(background), caption_(caption), fit_(fit), text_(wide(caption.text)) {
-    registerWindowClass(instance, ClassName, windowProcOf<CaptionBox>);
+    if (!registerWindowClass(instance, ClassName, windowProcOf<CaptionBox>)) {
+        failed("Could not register the picture boxes' class.");
+    }
     hwnd_ = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, L"",
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
                             instance, this);
@@ -44,9 +43,7 @@ void CaptionBox::place(const Rect& r, const Scale& scale) {
     scale_ = scale;
     designFont_ = Fit::SizedToText == fit_ ? fittedFont(caption_, scale)
                                            : captionFont(caption_.points, caption_.bold, scale);
-    const RECT device = scale.rect(r);
-    SetWindowPos(hwnd_, nullptr, device.left, device.top, widthOf(device), heightOf(device),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    stackfall::place(hwnd_, r, scale);
     fitCaption();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
@@ -61,8 +58,8 @@ void CaptionBox::fitCaption() {
     }
     label_ = designed;
     if (size.cx > widthOf(designed)) {
-        shrunkFont_ =
-            shrunkToWidth(caption_, text_, widthOf(designed) - 2 * scale_.px(ShrunkMargin), scale_);
+        shrunkFont_ = shrunkToWidth(
+            caption_, text_, widthOf(designed) - 2 * scale_.px(captions::ShrunkMargin), scale_);
         const int drop = digitMiddle(designFont_.get()) - digitMiddle(shrunkFont_.get());
         OffsetRect(&label_, 0, drop);
     }

@@ -112,15 +112,17 @@ GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale
     if (width <= designWidth || width <= 0) {
         return made;
     }
-    // Narrower glyphs through the average character width, down to half.
+    // Narrower glyphs through the average character width.
     TEXTMETRICW metrics{};
     {
         const ScreenDc screen;
         const Selected selected(screen.get(), made.get());
         GetTextMetricsW(screen.get(), &metrics);
     }
-    for (int average = metrics.tmAveCharWidth * designWidth / width;
-         average >= std::max(1, static_cast<int>(metrics.tmAveCharWidth) / 2); --average) {
+    const int narrowest =
+        std::max(1, static_cast<int>(metrics.tmAveCharWidth) * captions::NarrowestPercent / 100);
+    for (int average = metrics.tmAveCharWidth * designWidth / width; average >= narrowest;
+         --average) {
         font.lfWidth = average;
         made.reset(CreateFontIndirectW(&font));
         if (textSize(made.get(), text).cx <= designWidth) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameTimer.h"
 
+#include "Failure.h"
+
 namespace stackfall {
 
 void GameTimer::setEnabled(bool enabled) {
@@ -21,7 +23,10 @@ void GameTimer::apply() {
         return;
     }
     if (setting_.ticks()) {
-        running_ = SetTimer(window_, id_, static_cast<UINT>(setting_.interval()), nullptr) != 0;
+        if (SetTimer(window_, id_, static_cast<UINT>(setting_.interval()), nullptr) == 0) {
+            failed(failure_);
+        }
+        running_ = true;
     } else if (running_) {
         KillTimer(window_, id_);
         running_ = false;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "Dpi.h"
+#include "Failure.h"
+#include "FocusKeeper.h"
 #include "Game.h"
-#include "Levels.h"
+#include "Questions.h"
 #include "Text.h"
+#include "TimerSetting.h"
 #include "TopWindows.h"
 #include "WindowClass.h"
 
@@ -19,10 +23,6 @@ constexpr wchar_t ClassName[] = L"StackfallMainWindow";
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT_PTR GravityTimerId = 1;
 constexpr UINT_PTR ClockTimerId = 2;
-constexpr int ClockPeriod = 1000;
-// Asks the window to hand the changes gathered since the last one to the
-// window system as one update region.
-constexpr UINT FlushChangesMessage = WM_APP + 1;
 
 std::optional<GameKey> gameKeyOf(WPARAM virtualKey) {
     switch (virtualKey) {
@@ -41,61 +41,38 @@ std::optional<GameKey> gameKeyOf(WPARAM virtualKey) {
     }
 }
 
-// The focus keeper never shows a caret: nobody sees it, and a blinking caret
-// would wake the program twice a second with no game on. Its original
-// procedure is kept with it.
-LRESULT CALLBACK focusKeeperProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) {
-        return 0;
-    }
-    return CallWindowProcW(original, hwnd, message, wParam, lParam);
-}
-
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
-    : instance_(instance), surface_(pictures), gravityTimer_(GravityTimerId, 0),
-      clockTimer_(ClockTimerId, ClockPeriod) {
-    const Scale screen = systemScale();
-    surface_.preloadPictures(screen);
-    icon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
-                                          LR_SHARED));
-    smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS, icon_,
-                        smallIcon_);
-    hwnd_ = CreateWindowExW(0, ClassName, wide(windows::MainTitle).c_str(), Style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                            this);
-
+    : instance_(instance), surface_(pictures),
+      gravityTimer_(GravityTimerId, timers::GravityPeriodAtOpen,
+                    "Could not start the gravity timer."),
+      clockTimer_(ClockTimerId, timers::ClockPeriod, "Could not start the clock.") {
+    // Decoded while the windows are made, at the scale they most likely open
+    // at, the one of the screen the session started on: the window's own
+    // scale is known only once it exists.
+    surface_.preloadPictures(Scale{systemDpi()});
+    if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS)) {
+        failed("Could not register the main window's class.");
+    }
+    hwnd_ = checked(CreateWindowExW(0, ClassName, wide(windows::MainTitle).c_str(), Style,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    nullptr, nullptr, instance, this),
+                    "Could not create the main window.");
     clockPanel_.emplace(instance, hwnd_, palette::MidGrey, captions::ClockText,
                         CaptionBox::Fit::SizedToText, true);
+    checked(clockPanel_->handle(), "Could not create the clock panel.");
     scorePanel_.emplace(instance, hwnd_, palette::Black, captions::ScoreText,
                         CaptionBox::Fit::Centred, false);
-
-    levelBar_ =
-        CreateWindowExW(0, L"SCROLLBAR", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0,
-                        0, 0, 0, hwnd_, nullptr, instance, nullptr);
-    SetScrollRange(levelBar_, SB_CTL, 1, levels::Count, FALSE);
-    SetScrollPos(levelBar_, SB_CTL, 1, TRUE);
-
-    // The focus keeper is a text box right of the client area, never seen. A
-    // level change moves the focus to it, so that the level bar does not keep
-    // the focus and eat the arrow keys that steer the piece.
-    focusKeeper_ =
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(captions::FocusKeeperText).c_str(),
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0,
-                        0, hwnd_, nullptr, instance, nullptr);
-    SetWindowLongPtrW(focusKeeper_, GWLP_USERDATA, GetWindowLongPtrW(focusKeeper_, GWLP_WNDPROC));
-    SetWindowLongPtrW(focusKeeper_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(focusKeeperProc));
-
+    checked(scorePanel_->handle(), "Could not create the score panel.");
+    levelBar_.emplace(instance, hwnd_);
+    focusKeeper_ = createFocusKeeper(instance, hwnd_);
+    focusOrder_.emplace(std::array{clockPanel_->handle(), scorePanel_->handle(),
+                                   levelBar_->handle(), focusKeeper_});
+    repaints_.attach(hwnd_);
     gravityTimer_.attach(hwnd_);
     clockTimer_.attach(hwnd_);
-    restoreFocus_ = clockPanel_->handle();
-    rescale(screen.dpi);
+    rescale(dpiOf(hwnd_));
 }
 
 MainWindow::~MainWindow() {
@@ -109,34 +86,38 @@ void MainWindow::attach(Game& game) {
     game_ = &game;
 }
 
+// Sizes the window so that its client area is exactly the layout's at
+// `dpi`. Where the frame drawn is not the one Windows reports for that scale
+// (wine keeps the session's title bar: 18 pixels too tall a client area at
+// 200 %), the size is corrected by what the client area came out as.
 void MainWindow::rescale(int dpi) {
     scale_.dpi = dpi;
     surface_.rescale(scale_);
     clockPanel_->place(layout::ClockPanel, scale_);
     scorePanel_->place(layout::ScorePanel, scale_);
-    for (const auto& [control, r] :
-         {std::pair{levelBar_, layout::LevelBar}, std::pair{focusKeeper_, layout::FocusKeeper}}) {
-        const RECT device = scale_.rect(r);
-        SetWindowPos(control, nullptr, device.left, device.top, widthOf(device), heightOf(device),
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    place(levelBar_->handle(), layout::LevelBar, scale_);
+    place(focusKeeper_, layout::FocusKeeper, scale_);
+    icon_.set(instance_, hwnd_, dpi);
+    const SIZE frame = frameSize(layout::ClientSize, Style, dpi);
+    const auto resize = [this](int width, int height) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    resize(frame.cx, frame.cy);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int wider = scale_.px(layout::ClientSize.width) - widthOf(client);
+    const int taller = scale_.px(layout::ClientSize.height) - heightOf(client);
+    if (wider != 0 || taller != 0) {
+        resize(frame.cx + wider, frame.cy + taller);
     }
-    RECT frame{0, 0, scale_.px(layout::ClientSize.width), scale_.px(layout::ClientSize.height)};
-    AdjustWindowRectEx(&frame, Style, FALSE, 0);
-    SetWindowPos(hwnd_, nullptr, 0, 0, widthOf(frame), heightOf(frame),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void MainWindow::show() {
-    RECT area{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    RECT frame{};
-    GetWindowRect(hwnd_, &frame);
-    SetWindowPos(hwnd_, nullptr, area.left + (widthOf(area) - widthOf(frame)) / 2,
-                 area.top + (heightOf(area) - heightOf(frame)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    centreOn(hwnd_, MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY));
     ShowWindow(hwnd_, SW_SHOWNORMAL);
-    SetFocus(restoreFocus_);
+    focusOrder_->activated();
     UpdateWindow(hwnd_);
 }
 
@@ -146,89 +127,35 @@ void MainWindow::stop() {
     clockTimer_.setEnabled(false);
 }
 
-// A move or a cleared row changes many cells at once, and each invalidation
-// can be a round trip to the window system (under wine, to its server): the
-// changed rectangles are gathered in one region, handed over once.
 void MainWindow::invalidate(const Rect& r) {
-    if (r.width <= 0 || r.height <= 0) {
-        return;
-    }
-    const RECT device = scale_.rect(r);
-    if (!changed_) {
-        changed_.reset(CreateRectRgnIndirect(&device));
-        PostMessageW(hwnd_, FlushChangesMessage, 0, 0);
-        return;
-    }
-    const GdiObject<HRGN> more(CreateRectRgnIndirect(&device));
-    CombineRgn(changed_.get(), changed_.get(), more.get(), RGN_OR);
+    repaints_.add(scale_.rect(r));
 }
 
-void MainWindow::flushChanges() {
-    if (changed_) {
-        InvalidateRgn(hwnd_, changed_.get(), FALSE);
-        changed_.reset();
-    }
+void MainWindow::setPanelText(Label label, std::string_view text) {
+    (label == Label::Score ? *scorePanel_ : *clockPanel_).setText(text);
 }
 
-void MainWindow::setCellFill(int cell, Rgb colour) {
-    invalidate(surface_.setCellFill(cell, colour));
-}
-
-void MainWindow::setCellOutline(int cell, Rgb colour) {
-    invalidate(surface_.setCellOutline(cell, colour));
-}
-
-void MainWindow::setBorderFill(int segment, Rgb colour) {
-    invalidate(surface_.setBorderFill(segment, colour));
-}
-
-void MainWindow::setPreviewFill(int cell, Rgb colour) {
-    invalidate(surface_.setPreviewFill(cell, colour));
-}
-
-void MainWindow::setLabelText(Label label, std::string_view text) {
-    switch (label) {
-    case Label::Score:
-        scorePanel_->setText(text);
-        break;
-    case Label::Time:
-        clockPanel_->setText(text);
-        break;
-    case Label::Level:
-        invalidate(surface_.setLevelText(text));
-        break;
-    }
-}
-
-void MainWindow::setPauseVisible(bool visible) {
-    invalidate(surface_.setPauseVisible(visible));
-}
-
-void MainWindow::setTimerEnabled(Timer timer, bool enabled) {
-    (timer == Timer::Gravity ? gravityTimer_ : clockTimer_).setEnabled(enabled);
-}
-
-void MainWindow::setGravityPeriod(int milliseconds) {
-    gravityTimer_.setInterval(milliseconds);
+GameTimer& MainWindow::timer(Timer which) {
+    return which == Timer::Gravity ? gravityTimer_ : clockTimer_;
 }
 
 void MainWindow::setFocus(FocusTarget target) {
     SetFocus(target == FocusTarget::MainWindow ? hwnd_ : focusKeeper_);
 }
 
-bool MainWindow::ownsControl(HWND control) const {
-    return control != nullptr &&
-           (control == clockPanel_->handle() || control == scorePanel_->handle() ||
-            control == levelBar_ || control == focusKeeper_);
+Answer MainWindow::ask(const Question& question) {
+    return askQuestion(hwnd_, question);
 }
 
+// With Alt held a key arrives as WM_SYSKEYDOWN. It is passed on all the
+// same, so that Alt+F4 still closes the window.
 bool MainWindow::keyPressed(const MSG& message) {
-    if (message.message != WM_KEYDOWN || hwnd_ == nullptr ||
-        (message.hwnd != hwnd_ && !ownsControl(message.hwnd))) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || hwnd_ == nullptr ||
+        (message.hwnd != hwnd_ && !focusOrder_->owns(message.hwnd))) {
         return false;
     }
-    if (message.wParam == VK_TAB) {
-        moveFocus(GetKeyState(VK_SHIFT) < 0);
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+        focusOrder_->tab(GetKeyState(VK_SHIFT) < 0);
         return true;
     }
     if (const auto key = gameKeyOf(message.wParam); key && game_ != nullptr) {
@@ -237,21 +164,7 @@ bool MainWindow::keyPressed(const MSG& message) {
     return false; // the control still handles the key: the level bar its arrows
 }
 
-// Tab walks the controls that take the focus, in their designed order.
-void MainWindow::moveFocus(bool backwards) {
-    const std::array<HWND, 4> order{clockPanel_->handle(), scorePanel_->handle(), levelBar_,
-                                    focusKeeper_};
-    const HWND focus = GetFocus();
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (order[i] == focus) {
-            next = (i + (backwards ? order.size() - 1 : 1)) % order.size();
-        }
-    }
-    SetFocus(order[next]);
-}
-
-MainWindow::Button MainWindow::buttonAt(LPARAM position) const {
+buttons::PictureButton MainWindow::buttonAt(LPARAM position) const {
     const POINT p{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     // In device pixels, so that each button takes exactly the pixels its
     // picture covers at any scale.
@@ -261,71 +174,18 @@ MainWindow::Button MainWindow::buttonAt(LPARAM position) const {
             return placed.button;
         }
     }
-    return Button::None;
+    return buttons::PictureButton::None;
 }
 
-void MainWindow::click(Button button) {
+void MainWindow::click(buttons::PictureButton button) {
     if (game_ != nullptr) {
         buttons::click(*game_, button);
     }
 }
 
-void MainWindow::levelBarScrolled(WORD request, WORD thumb) {
-    const int now = GetScrollPos(levelBar_, SB_CTL);
-    int next = now;
-    switch (request) {
-    case SB_LINEUP:
-    case SB_PAGEUP:
-        next = now - 1;
-        break;
-    case SB_LINEDOWN:
-    case SB_PAGEDOWN:
-        next = now + 1;
-        break;
-    case SB_TOP:
-        next = 1;
-        break;
-    case SB_BOTTOM:
-        next = levels::Count;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        next = thumb;
-        break;
-    default:
-        return;
-    }
-    next = next < 1 ? 1 : (next > levels::Count ? levels::Count : next);
-    if (next == now) {
-        return;
-    }
-    SetScrollPos(levelBar_, SB_CTL, next, TRUE);
-    if (game_ != nullptr) {
-        game_->levelChosen(next);
-    }
-}
-
 void MainWindow::paint() {
-    flushChanges(); // a paint sent straight away comes before the flush
-    const GdiObject<HRGN> dirty(CreateRectRgn(0, 0, 0, 0));
-    GetUpdateRgn(hwnd_, dirty.get(), FALSE);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    const RECT box = ps.rcPaint;
-    if (IsRectEmpty(&box) == FALSE) {
-        // Drawn bottom of the stack first into a buffer, so nothing flickers.
-        HDC buffer = CreateCompatibleDC(dc);
-        const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, widthOf(box), heightOf(box)));
-        {
-            const Selected selected(buffer, bitmap.get());
-            SetViewportOrgEx(buffer, -box.left, -box.top, nullptr);
-            surface_.paint(buffer, dirty.get());
-            BitBlt(dc, box.left, box.top, widthOf(box), heightOf(box), buffer, box.left, box.top,
-                   SRCCOPY);
-        }
-        DeleteDC(buffer);
-    }
-    EndPaint(hwnd_, &ps);
+    repaints_.flush(); // a paint sent straight away comes before the flush
+    surface_.paintUpdate(hwnd_, model_);
     if (firstPaint_) {
         GdiFlush();
         std::exchange(firstPaint_, nullptr)();
@@ -337,56 +197,75 @@ LRESULT MainWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_PAINT:
         paint();
         return 0;
-    case FlushChangesMessage:
-        flushChanges();
+    case RepaintBatch::FlushMessage:
+        repaints_.flush();
         return 0;
     case WM_ERASEBKGND:
         return 1; // the paint covers every pixel
     case WM_TIMER:
-        if (game_ != nullptr && wParam == gravityTimer_.id()) {
+        if (game_ != nullptr && gravityTimer_.ticked(wParam)) {
             game_->gravityTick();
-        } else if (game_ != nullptr && wParam == clockTimer_.id()) {
+        } else if (game_ != nullptr && clockTimer_.ticked(wParam)) {
             game_->clockTick();
         }
         return 0;
     case WM_VSCROLL:
-        if (reinterpret_cast<HWND>(lParam) == levelBar_) {
-            levelBarScrolled(LOWORD(wParam), HIWORD(wParam));
+        if (levelBar_ && reinterpret_cast<HWND>(lParam) == levelBar_->handle()) {
+            const auto level = levelBar_->scrolled(LOWORD(wParam), HIWORD(wParam));
+            if (level && game_ != nullptr) {
+                game_->levelChosen(*level);
+            }
         }
         return 0;
-    // A click is a press and a release of the left button over the same
-    // button. The second press of a double-click counts for nothing, so
-    // that a double-click on a button is one click.
+    // A press on a button keeps the mouse until its release, wherever that
+    // is; the mouse taken away before (by another window, or a question's
+    // box) forgets the press.
     case WM_LBUTTONDOWN:
-        pressed_ = buttonAt(lParam);
+        if (clicks_.press(buttonAt(lParam))) {
+            SetCapture(hwnd);
+        }
         return 0;
     case WM_LBUTTONDBLCLK:
-        pressed_ = Button::None;
+        clicks_.doubleClick();
         return 0;
     case WM_LBUTTONUP: {
-        const Button released = buttonAt(lParam);
-        const Button pressed = std::exchange(pressed_, Button::None);
-        if (released == pressed) {
-            click(released);
+        const buttons::PictureButton clicked = clicks_.release(buttonAt(lParam));
+        if (GetCapture() == hwnd) {
+            ReleaseCapture();
         }
+        click(clicked);
         return 0;
     }
+    case WM_CAPTURECHANGED:
+        clicks_.cancel();
+        return 0;
+    case WM_CANCELMODE:
+        clicks_.cancel();
+        break; // which lets the mouse go
     case WM_ACTIVATE:
         // The control that had the focus gets it back with the window.
+        if (!focusOrder_) {
+            break;
+        }
         if (LOWORD(wParam) == WA_INACTIVE) {
-            if (ownsControl(GetFocus())) {
-                restoreFocus_ = GetFocus();
-            }
+            focusOrder_->deactivated();
         } else if (HIWORD(wParam) == 0) { // not minimised
-            SetFocus(restoreFocus_);
+            focusOrder_->activated();
             return 0;
         }
         break;
+    // Moved to a screen of another scale. The new scale comes with the
+    // message, as the window may not report it yet; the size is the
+    // window's own for it, at the place Windows suggests.
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) =
+            frameSize(layout::ClientSize, Style, static_cast<int>(wParam));
+        return TRUE;
     case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        const RECT suggested = *reinterpret_cast<const RECT*>(lParam);
         rescale(HIWORD(wParam));
-        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, widthOf(*suggested),
-                     heightOf(*suggested), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_DESTROY:

@@ -2,10 +2,15 @@
 #pragma once
 
 #include "CaptionBox.h"
+#include "ClickTracker.h"
+#include "FocusOrder.h"
 #include "GameTimer.h"
-#include "PictureButtons.h"
+#include "LevelBar.h"
+#include "RepaintBatch.h"
 #include "Scale.h"
 #include "Surface.h"
+#include "SurfaceModel.h"
+#include "WindowIcon.h"
 #include "WindowOps.h"
 
 #include <functional>
@@ -19,7 +24,8 @@ class Game;
 class PictureStore;
 
 // The main window. It shows what the game sets and passes every event to the
-// game's handlers; it decides nothing itself.
+// game's handlers; it decides nothing itself. Windows that cannot be made
+// end the program (see Failure.h).
 class MainWindow {
 public:
     MainWindow(HINSTANCE instance, PictureStore& pictures);
@@ -35,64 +41,63 @@ public:
     // Called at the end of the first paint.
     void onFirstPaint(std::function<void()> painted) { firstPaint_ = std::move(painted); }
 
-    // Shows the window centred on the screen's work area.
+    // Shows the window centred on the work area of the screen it opens on.
     void show();
     // Stops its timers and lets go of the game, for the program's end, which
     // follows at once: the window is not hidden first.
     void stop();
 
-    // What the game changes; each repaints only what it touched.
-    void setCellFill(int cell, Rgb colour);
-    void setCellOutline(int cell, Rgb colour);
-    void setBorderFill(int segment, Rgb colour);
-    void setPreviewFill(int cell, Rgb colour);
-    void setLabelText(Label label, std::string_view text);
-    void setPauseVisible(bool visible);
-    void setTimerEnabled(Timer timer, bool enabled);
-    void setGravityPeriod(int milliseconds);
+    // What the game changes, as the window operations reach it: the
+    // surface's graphics, repainted where `invalidate` says; the panels'
+    // texts; the timers; the focus; and the questions, asked over the window.
+    [[nodiscard]] SurfaceModel& surface() { return model_; }
+    [[nodiscard]] const SurfaceModel& surface() const { return model_; }
+    void invalidate(const Rect& r);
+    void setPanelText(Label label, std::string_view text);
+    [[nodiscard]] GameTimer& timer(Timer which);
     void setFocus(FocusTarget target);
+    [[nodiscard]] Answer ask(const Question& question);
 
     // The one place where a key press becomes a game key, whichever of the
-    // window's controls has the focus. The program's message loop calls it
-    // with every key press before it is delivered, auto-repeats included;
-    // true when the press was used up here (Tab, which moves the focus).
+    // window's controls has the focus and whatever the modifiers. The
+    // program's message loop calls it with every message before it is
+    // delivered, auto-repeats included; true when the press was used up
+    // here (Tab, which moves the focus).
     bool keyPressed(const MSG& message);
 
     [[nodiscard]] HWND handle() const { return hwnd_; }
+    [[nodiscard]] const CaptionBox& clockPanel() const { return *clockPanel_; }
+    [[nodiscard]] const CaptionBox& scorePanel() const { return *scorePanel_; }
+    [[nodiscard]] const LevelBar& levelBar() const { return *levelBar_; }
+    [[nodiscard]] HWND focusKeeper() const { return focusKeeper_; }
+    [[nodiscard]] const Scale& scale() const { return scale_; }
 
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    using Button = buttons::PictureButton;
-    [[nodiscard]] Button buttonAt(LPARAM position) const;
-    void click(Button button);
-    void levelBarScrolled(WORD request, WORD thumb);
+    [[nodiscard]] buttons::PictureButton buttonAt(LPARAM position) const;
+    void click(buttons::PictureButton button);
     void rescale(int dpi);
-    void invalidate(const Rect& r);
-    void flushChanges();
     void paint();
-    void moveFocus(bool backwards);
-    [[nodiscard]] bool ownsControl(HWND control) const;
 
     HINSTANCE instance_;
+    SurfaceModel model_;
     Surface surface_;
     Scale scale_;
     HWND hwnd_ = nullptr;
-    GdiObject<HRGN> changed_; // device pixels not yet handed to the window system
+    RepaintBatch repaints_;
+    WindowIcon icon_;
     std::optional<CaptionBox> clockPanel_;
     std::optional<CaptionBox> scorePanel_;
-    HWND levelBar_ = nullptr;
+    std::optional<LevelBar> levelBar_;
     HWND focusKeeper_ = nullptr;
-    WNDPROC focusKeeperProc_ = nullptr;
-    HWND restoreFocus_ = nullptr; // the control to refocus when the window is activated
+    std::optional<FocusOrder> focusOrder_;
     GameTimer gravityTimer_;
     GameTimer clockTimer_;
     Game* game_ = nullptr;
-    Button pressed_ = Button::None;
+    buttons::ClickTracker clicks_;
     std::function<void()> closed_;
     std::function<void()> firstPaint_;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
 };
 
 } // namespace stackfall

@@ -63,7 +63,7 @@ PictureStore::~PictureStore() {
     }
 }
 
-void PictureStore::preload(std::initializer_list<std::string_view> names, const Scale& scale) {
+void PictureStore::preload(std::span<const std::string_view> names, const Scale& scale) {
     waitForPreload();
     preloaded_.clear();
     for (const std::string_view name : names) {

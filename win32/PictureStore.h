@@ -4,8 +4,8 @@
 #include "GdiObject.h"
 #include "Scale.h"
 
-#include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +28,7 @@ public:
 
     // Decodes `names` for `scale` on a thread of their own, while the
     // windows are being made; the first draw waits for it.
-    void preload(std::initializer_list<std::string_view> names, const Scale& scale);
+    void preload(std::span<const std::string_view> names, const Scale& scale);
 
     // Draws `name` with its top left corner at (left, top) in logical pixels,
     // at its own size in logical pixels.

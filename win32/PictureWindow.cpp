@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureWindow.h"
 
+#include "Dpi.h"
+#include "Failure.h"
 #include "PictureStore.h"
 #include "Text.h"
 #include "WindowClass.h"
@@ -13,37 +15,28 @@ namespace {
 
 constexpr wchar_t ClassName[] = L"StackfallPictureWindow";
 
-int dpiOf(HWND hwnd) {
-    HDC dc = GetDC(hwnd);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(hwnd, dc);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
 } // namespace
 
 PictureWindow::PictureWindow(HINSTANCE instance, PictureStore& pictures,
                              const windows::PictureWindowLook& look, HWND beside,
                              std::function<void()> closed)
     : pictures_(pictures), look_(look), closed_(std::move(closed)) {
-    registerWindowClass(instance, ClassName, windowProcOf<PictureWindow>);
+    if (!registerWindowClass(instance, ClassName, windowProcOf<PictureWindow>)) {
+        failed("Could not register the picture windows' class.");
+    }
     // A tool window with no owner: no frame, no icon, no taskbar button.
-    hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, wide(look.title).c_str(), WS_POPUP, 0, 0,
-                            0, 0, nullptr, nullptr, instance, this);
+    hwnd_ = checked(CreateWindowExW(WS_EX_TOOLWINDOW, ClassName, wide(look.title).c_str(), WS_POPUP,
+                                    0, 0, 0, 0, nullptr, nullptr, instance, this),
+                    &look == &windows::GameOver ? "Could not create the game-over window."
+                                                : "Could not create the about box.");
     place(dpiOf(hwnd_), MonitorFromWindow(beside, MONITOR_DEFAULTTOPRIMARY));
 }
 
 void PictureWindow::place(int dpi, HMONITOR monitor) {
     scale_.dpi = dpi;
-    const int width = scale_.px(look_.size.width);
-    const int height = scale_.px(look_.size.height);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
-    const RECT& area = info.rcWork;
-    SetWindowPos(hwnd_, nullptr, area.left + (widthOf(area) - width) / 2,
-                 area.top + (heightOf(area) - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, 0, 0, scale_.px(look_.size.width), scale_.px(look_.size.height),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    centreOn(hwnd_, monitor);
 }
 
 PictureWindow::~PictureWindow() {

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Program.h"
 
+#include <utility>
+
 namespace stackfall {
 
-Program::Program(HINSTANCE instance)
-    : pictures_(instance), sounds_(instance), mainWindow_(instance, pictures_),
-      windows_(instance, pictures_, mainWindow_), ops_(mainWindow_, windows_, sounds_),
-      game_(ops_, random_) {
+Program::Program(HINSTANCE instance, RandomSource& random, SoundOutput& sounds,
+                 ProgramWindows::End end)
+    : pictures_(instance), mainWindow_(instance, pictures_),
+      windows_(instance, pictures_, mainWindow_, std::move(end)),
+      ops_(mainWindow_, windows_, sounds), game_(ops_, random) {
     mainWindow_.attach(game_);
 }
 
@@ -15,14 +18,17 @@ void Program::start() {
     mainWindow_.show();
 }
 
+void Program::deliver(const MSG& message) {
+    if (!mainWindow_.keyPressed(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 int Program::run() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (mainWindow_.keyPressed(message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        deliver(message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -4,13 +4,17 @@
 #include "MainWindow.h"
 #include "TopWindows.h"
 
+#include <utility>
+
 namespace stackfall {
 
-ProgramWindows::ProgramWindows(HINSTANCE instance, PictureStore& pictures, MainWindow& main)
-    : instance_(instance), pictures_(pictures), main_(main) {
+ProgramWindows::ProgramWindows(HINSTANCE instance, PictureStore& pictures, MainWindow& main,
+                               End end)
+    : instance_(instance), pictures_(pictures), main_(main), end_(std::move(end)) {
     main_.onClosed([this] {
-        mainOpen_ = false;
-        quitIfNoneLeft();
+        if (lifetime_.mainClosed()) {
+            end_(0);
+        }
     });
 }
 
@@ -18,8 +22,12 @@ std::unique_ptr<PictureWindow>& ProgramWindows::slot(Window which) {
     return which == Window::GameOver ? gameOver_ : about_;
 }
 
+const PictureWindow* ProgramWindows::window(Window which) const {
+    return (which == Window::GameOver ? gameOver_ : about_).get();
+}
+
 void ProgramWindows::show(Window which) {
-    if (ended_) {
+    if (lifetime_.ended()) {
         return;
     }
     auto& window = slot(which);
@@ -28,29 +36,23 @@ void ProgramWindows::show(Window which) {
         window = std::make_unique<PictureWindow>(instance_, pictures_, windows::lookOf(which),
                                                  main_.handle(), [this, which] {
                                                      slot(which).reset();
-                                                     quitIfNoneLeft();
+                                                     if (lifetime_.closed(which)) {
+                                                         end_(0);
+                                                     }
                                                  });
+        lifetime_.opened(which);
     }
     window->show();
 }
 
-void ProgramWindows::quitIfNoneLeft() {
-    if (!ended_ && !mainOpen_ && !gameOver_ && !about_) {
-        ended_ = true;
-        PostQuitMessage(0);
-    }
-}
-
-// The process ends here and now, taking every window with it: no event of
-// any window is handled after the player's OK, and nothing waits for the
-// windows to be taken down one by one.
+// The program's own end takes every window with it: no event of any window
+// is handled after the player's OK, and nothing waits for the windows to be
+// taken down one by one.
 void ProgramWindows::endProgram() {
-    if (ended_) {
-        return;
+    if (lifetime_.exitConfirmed()) {
+        main_.stop();
+        end_(0);
     }
-    ended_ = true;
-    main_.stop();
-    ExitProcess(0);
 }
 
 } // namespace stackfall

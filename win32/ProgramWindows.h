@@ -2,8 +2,10 @@
 #pragma once
 
 #include "PictureWindow.h"
+#include "ProgramLifetime.h"
 #include "WindowOps.h"
 
+#include <functional>
 #include <memory>
 #include <windows.h>
 
@@ -22,24 +24,30 @@ class PictureStore;
 // clicked; or at once when the player confirms Exit.
 class ProgramWindows {
 public:
-    ProgramWindows(HINSTANCE instance, PictureStore& pictures, MainWindow& main);
+    // Ends the program with an exit code; the program's own ends the
+    // process there and then, a test's records it.
+    using End = std::function<void(int exitCode)>;
+
+    ProgramWindows(HINSTANCE instance, PictureStore& pictures, MainWindow& main, End end);
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     void show(Window which);
     void endProgram();
 
+    // The open window, or null.
+    [[nodiscard]] const PictureWindow* window(Window which) const;
+
 private:
     [[nodiscard]] std::unique_ptr<PictureWindow>& slot(Window which);
-    void quitIfNoneLeft();
 
     HINSTANCE instance_;
     PictureStore& pictures_;
     MainWindow& main_;
+    End end_;
     std::unique_ptr<PictureWindow> gameOver_;
     std::unique_ptr<PictureWindow> about_;
-    bool mainOpen_ = true;
-    bool ended_ = false;
+    ProgramLifetime lifetime_;
 };
 
 } // namespace stackfall

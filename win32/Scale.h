@@ -23,19 +23,18 @@ struct Scale {
     [[nodiscard]] constexpr bool sharp() const { return dpi > USER_DEFAULT_SCREEN_DPI; }
 };
 
-// The scale of the screen the windows open on.
-[[nodiscard]] inline Scale systemScale() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return {dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI};
-}
-
 [[nodiscard]] inline int widthOf(const RECT& r) {
     return r.right - r.left;
 }
 [[nodiscard]] inline int heightOf(const RECT& r) {
     return r.bottom - r.top;
+}
+
+// Moves the child window `control` to `r` (logical pixels) at `scale`.
+inline void place(HWND control, const Rect& r, const Scale& scale) {
+    const RECT device = scale.rect(r);
+    SetWindowPos(control, nullptr, device.left, device.top, widthOf(device), heightOf(device),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace stackfall

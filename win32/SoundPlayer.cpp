@@ -16,7 +16,7 @@ std::span<const std::byte> SoundPlayer::waveImage(Sound sound) const {
     return {static_cast<const std::byte*>(bytes), SizeofResource(instance_, info)};
 }
 
-void SoundPlayer::play(Sound sound) const {
+void SoundPlayer::play(Sound sound) {
     const std::span<const std::byte> image = waveImage(sound);
     if (!image.empty()) {
         PlaySoundW(reinterpret_cast<LPCWSTR>(image.data()), nullptr,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Sound.h"
+#include "SoundOutput.h"
 
 #include <span>
 #include <windows.h>
@@ -12,11 +12,11 @@ namespace stackfall {
 // straight from the executable's memory, which stays in place while the
 // system plays from it. Each sound cuts off the one still playing. Without
 // an audio device nothing sounds and nothing is reported.
-class SoundPlayer {
+class SoundPlayer final : public SoundOutput {
 public:
     explicit SoundPlayer(HINSTANCE instance) : instance_(instance) {}
 
-    void play(Sound sound) const;
+    void play(Sound sound) override;
 
     // The wave image of `sound`; empty when it is missing.
     [[nodiscard]] std::span<const std::byte> waveImage(Sound sound) const;

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ClockRandom.h"
 #include "Program.h"
+#include "SoundPlayer.h"
 #include "StartupReport.h"
 
 #include <windows.h>
@@ -7,7 +9,11 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
     const stackfall::StartupReport startup;
-    stackfall::Program program(instance);
+    stackfall::ClockRandom random;
+    stackfall::SoundPlayer sounds(instance);
+    // The process ends there and then, taking every window with it.
+    stackfall::Program program(instance, random, sounds,
+                               [](int code) { ExitProcess(static_cast<UINT>(code)); });
     if (startup.wanted()) {
         program.mainWindow().onFirstPaint([&startup] {
             startup.firstPaintDone();

@@ -3,21 +3,18 @@
 
 namespace stackfall {
 
-void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
-                         HICON icon, HICON smallIcon) {
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style) {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, name, &windowClass) != FALSE) {
-        return;
+        return true;
     }
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = smallIcon;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
-    RegisterClassExW(&windowClass);
+    return RegisterClassExW(&windowClass) != 0;
 }
 
 } // namespace stackfall

@@ -26,7 +26,8 @@ LRESULT CALLBACK windowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 // Registers a class of windows for `procedure`, once: a second call finds it.
-void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style = 0,
-                         HICON icon = nullptr, HICON smallIcon = nullptr);
+// False when Windows refuses it.
+[[nodiscard]] bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
+                                       UINT style = 0);
 
 } // namespace stackfall

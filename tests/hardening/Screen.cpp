@@ -148,9 +148,9 @@ std::string mismatch(const QImage& shown, const MainWindow& mainWindow, const Ga
                 << state.score << "; ";
         }
     }
-    if (mainWindow.surface().levelText() != QLatin1String(levelName(state.level))) {
-        out << "level name '" << mainWindow.surface().levelText().toStdString() << "' for level "
-            << state.level << "; ";
+    if (mainWindow.surface().levelText() != levelName(state.level)) {
+        out << "level name '" << mainWindow.surface().levelText() << "' for level " << state.level
+            << "; ";
     }
 
     const bool running = !state.gameOver && !state.paused;

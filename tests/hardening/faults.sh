@@ -44,7 +44,7 @@ close_during_question)
   running || fail "the program ended while the question was open"
   window_shown Stackfall || fail "the main window closed under its question"
   window_shown 'God Warning !!!' || fail "the question went away"
-  xdotool mousemove --window "$question" 20 20 key Escape # No
+  xdotool mousemove --window "$question" 20 20 key n # No: a Yes/No box ignores Escape
   sleep 0.3
   window_shown 'God Warning !!!' && fail "the question stayed after No"
   mapfile -t before < <(blue_cells "$main")

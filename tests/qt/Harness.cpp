@@ -96,8 +96,9 @@ QImage Harness::grab() {
     return mainWindow.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QuestionAnswerer::QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs)
-    : answer_(answer), delayMs_(delayMs) {
+QuestionAnswerer::QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs,
+                                   bool dismissFirst)
+    : answer_(answer), delayMs_(delayMs), dismissFirst_(dismissFirst) {
     QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
     clock_.start();
     // Without a delay the box is answered as soon as it is up.
@@ -118,6 +119,16 @@ void QuestionAnswerer::poll() {
     icon = box->icon();
     for (const QAbstractButton* b : box->buttons()) {
         buttonIcons = buttonIcons || !b->icon().isNull();
+    }
+    if (dismissFirst_) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        if (box->isVisible()) {
+            box->close();
+        }
+        dismissed = !box->isVisible();
+        if (dismissed) {
+            return;
+        }
     }
     if (answer_ == QMessageBox::NoButton) {
         QTest::keyClick(box, Qt::Key_Escape);

@@ -68,12 +68,16 @@ private:
 
 // Answers the next question box that opens while it lives, once `delayMs`
 // have passed, and records what the box showed: with the button `answer`,
-// or with the Escape key for NoButton. Make it before the action that asks.
+// or with the Escape key for NoButton. With `dismissFirst`, it first tries
+// Escape and then the box's close button, and answers only if the box is
+// still open. Make it before the action that asks.
 class QuestionAnswerer {
 public:
-    explicit QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs = 0);
+    explicit QuestionAnswerer(QMessageBox::StandardButton answer, int delayMs = 0,
+                              bool dismissFirst = false);
 
     bool answered = false;
+    bool dismissed = false; // Escape or the close button took the box away
     QString title;
     QString text;
     QMessageBox::StandardButtons buttons;
@@ -86,6 +90,7 @@ private:
 
     QMessageBox::StandardButton answer_;
     int delayMs_;
+    bool dismissFirst_;
     QTimer timer_;
     QElapsedTimer clock_;
 };

@@ -103,7 +103,7 @@ void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
     bar.setFocus();
     Harness::pressKey(Qt::Key_Down);
     QCOMPARE(bar.value(), 2);
-    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Mid"));
+    QCOMPARE(stackfall::toQString(h.mainWindow.surface().levelText()), QStringLiteral("Mid"));
     QCOMPARE(h.mainWindow.gravityTimer().interval(), 150);
     QCOMPARE(QApplication::focusWidget(), &h.mainWindow.focusKeeper());
     QVERIFY(!h.mainWindow.gravityTimer().isTicking()); // no game: the new period waits
@@ -124,7 +124,7 @@ void InputTest::levelChangeLeavesTheFocusOnTheFocusKeeper() {
     QVERIFY(!down.isEmpty());
     QTest::mouseClick(&bar, Qt::LeftButton, {}, down.center());
     QCOMPARE(bar.value(), 3);
-    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Hard"));
+    QCOMPARE(stackfall::toQString(h.mainWindow.surface().levelText()), QStringLiteral("Hard"));
     QCOMPARE(h.mainWindow.gravityTimer().interval(), 50);
     QCOMPARE(QApplication::focusWidget(), &h.mainWindow.focusKeeper());
 }
@@ -179,9 +179,11 @@ void InputTest::restartQuestionAnsweredNoThenYes() {
     QVERIFY(h.mainWindow.gravityTimer().isTicking());
 
     {
-        QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers No
+        // A Yes/No box ignores Escape and its close button: only No answers.
+        QuestionAnswerer no(QMessageBox::No, 0, true);
         h.clickStart();
-        QVERIFY(escape.answered);
+        QVERIFY(no.answered);
+        QVERIFY(!no.dismissed);
         QCOMPARE(h.game.state().currentType, 6);
     }
 
@@ -196,9 +198,10 @@ void InputTest::exitQuestionAnsweredCancelThenOk() {
     Harness h;
     h.clickStart();
     {
-        QuestionAnswerer escape(QMessageBox::NoButton); // Escape answers Cancel
+        QuestionAnswerer escape(QMessageBox::Cancel, 0, true); // Escape answers Cancel
         h.clickExit();
         QVERIFY(escape.answered);
+        QVERIFY(escape.dismissed);
         QVERIFY(h.exits.empty());
     }
     {

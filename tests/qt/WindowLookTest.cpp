@@ -150,7 +150,7 @@ void WindowLookTest::loadedWindowShowsBoardRingShadowAndPanel() {
     }
 
     // The level box: navy "Easy" on white, the scroll bar at 1.
-    QCOMPARE(h.mainWindow.surface().levelText(), QStringLiteral("Easy"));
+    QCOMPARE(stackfall::toQString(h.mainWindow.surface().levelText()), QStringLiteral("Easy"));
     QVERIFY(countColour(shot, toQRect(layout::LevelText), Navy) > 20);
     QCOMPARE(h.mainWindow.levelBar().value(), 1);
 }

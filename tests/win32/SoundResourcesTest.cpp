@@ -68,7 +68,7 @@ TEST(SoundResourcesTest, EachSoundIsAWaveImageWithItsFormatAndSamples) {
 }
 
 TEST(SoundResourcesTest, ANumberWithNoSoundGivesNothing) {
-    const SoundPlayer player(GetModuleHandleW(nullptr));
+    SoundPlayer player(GetModuleHandleW(nullptr));
     EXPECT_TRUE(player.waveImage(static_cast<Sound>(4)).empty());
     player.play(static_cast<Sound>(4)); // silent, and no crash
 }

@@ -15,31 +15,15 @@ dpi_change=$4
 
 source "$root/tests/support/real_game.sh"
 source "$root/tests/win32/text_mask.sh"
+source "$root/tests/win32/own_prefix.sh"
 need wine wine wineserver
 need imagemagick import convert compare identify
-[[ -d ${WINEPREFIX:-} ]] || fail "WINEPREFIX names no wine prefix"
 [[ -x $qt ]] || fail "no Qt program at $qt: build the release preset first"
 pictures=$root/assets/pictures
 
-# Wine takes the screen's scale from the user's LogPixels. It is set in a
-# prefix of this test's own: a copy of the shared prefix's registry, with
-# the shared C: drive, so that no new prefix is made and the other tests,
-# which share the prefix and its wine server, stay at 100 %.
-shared=$WINEPREFIX
-export WINEPREFIX=$work/prefix WINEDEBUG=-all
-mkdir -p "$WINEPREFIX/dosdevices"
-cp "$shared"/*.reg "$shared/.update-timestamp" "$WINEPREFIX/"
-ln -s "$shared/drive_c" "$WINEPREFIX/dosdevices/c:"
-ln -s / "$WINEPREFIX/dosdevices/z:"
-
-finish() {
-  local status=$?
-  set +e # end_session must run, and it reads the status
-  wineserver -k 2>/dev/null
-  (exit "$status")
-  end_session
-}
-trap finish EXIT
+# Wine takes the screen's scale from the user's LogPixels, set in a prefix
+# of this test's own, so that the other tests stay at 100 %.
+own_prefix
 
 # At 200 % the main window alone is 970x848.
 screen_width=2048
