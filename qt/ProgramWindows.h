@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "WindowLists.h"
 #include "WindowOps.h"
 
 #include <QObject>
@@ -14,9 +15,10 @@ class MainWindow;
 class PictureWindow;
 
 // The program's windows besides the main one, and its end. The game-over
-// picture and the about box exist at most once each: showing one that is
-// open only raises it and asks the desktop to activate it; a click closes and
-// destroys it, and the next show builds it afresh.
+// picture and the about box exist at most once each, centred on the screen
+// and owned by no window: showing one that is open only raises it and asks
+// the desktop to activate it, where it stands; a click closes and destroys
+// it, and the next show builds it afresh.
 //
 // The program ends when its last window closes, so closing the main window
 // while a picture window is open leaves it running until that one is
@@ -43,6 +45,7 @@ private:
     Quit quit_;
     std::unique_ptr<PictureWindow> gameOver_;
     std::unique_ptr<PictureWindow> about_;
+    WindowLists lists_;
     bool mainOpen_ = true;
     bool ended_ = false;
 };

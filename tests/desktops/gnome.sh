@@ -1,0 +1,219 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The game as a player's GNOME session starts it, on a headless mutter: it
+# goes through XWayland, where mutter draws its title bar, which offers no
+# maximise; it takes no more memory than under plain X11 give or take 3 MiB.
+# The about box and the game-over picture are centred on the screen, belong
+# to no window and ask to be left out of the taskbar and the pager; a click
+# on the playfield brings the main window over them, and showing one again
+# brings the same single window on top with the focus, unmoved. Once the
+# about box is closed, F3 reaches the game without a click. The questions
+# keep their titles, offer no maximise, and open over the main window.
+# Clicks and keys go through mutter's remote-desktop interface.
+# Usage: gnome.sh <stackfall executable> <source dir> [--no-memory-check]
+set -uo pipefail
+
+game=$1
+root=$2
+memory_check=${3:-}
+source "$root/scripts/need.sh"
+need mutter mutter
+need xwayland Xwayland
+need pipewire pipewire
+need dbus dbus-daemon
+need x11-utils xprop xwininfo
+need xdotool xdotool
+need xvfb Xvfb
+need imagemagick import convert
+# Debian's Python, with its D-Bus and GLib bindings, whatever else is first
+# on the PATH.
+python=/usr/bin/python3
+if ! "$python" -c 'import dbus, gi' 2>/dev/null; then
+  echo "python3-dbus or python3-gi is missing (bash scripts/setup.sh test)" >&2
+  exit 1
+fi
+
+work=$(mktemp -d)
+source "$root/tests/desktops/desktop_session.sh"
+trap end_session EXIT
+
+prepare_player "$root/tests/desktops/mutter_input.py"
+start_buses
+"${player[@]}" pipewire >"$work/pipewire.log" 2>&1 &
+session_pids+=($!)
+"${player[@]}" mutter --headless --wayland --virtual-monitor 1024x768 >"$work/mutter.log" 2>&1 &
+compositor_pid=$!
+for _ in $(seq 200); do
+  x_display=$(grep -oE 'Using public X11 display :[0-9]+' "$work/mutter.log" | grep -oE ':[0-9]+')
+  [[ -n $x_display && -S $work/runtime/wayland-0 ]] && break
+  sleep 0.05
+done
+[[ -n $x_display ]] || fail "mutter did not start: $(tail -n3 "$work/mutter.log")"
+export DISPLAY=$x_display
+XAUTHORITY=$(ls "$work"/runtime/.mutter-Xwaylandauth.* 2>/dev/null | head -n1)
+export XAUTHORITY
+wait_file "$work/runtime/pipewire-0" 10 || fail "PipeWire did not start"
+player=("${player[@]}" WAYLAND_DISPLAY=wayland-0 DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY"
+  XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME)
+
+# Clicks at $1,$2 on the screen; presses the keys named after `key`.
+click_screen() {
+  as_player "$python" "$work/player/mutter_input.py" click "$1" "$2" ||
+    fail "could not click at $1,$2"
+}
+press() {
+  as_player "$python" "$work/player/mutter_input.py" key "$@" || fail "could not press $*"
+}
+
+# "x y width height" of X window $1 on the screen.
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /^  Width/ { w = $NF } /^  Height/ { h = $NF } END { print x, y, w, h }'
+}
+
+# Clicks in X window $1 at $2,$3 of it.
+click_in() {
+  local x y _
+  read -r x y _ <<<"$(geometry "$1")"
+  click_screen $((x + $2)) $((y + $3))
+}
+
+wait_window() {
+  timeout "${2:-10}" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1
+}
+window_shown() {
+  [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]]
+}
+active_window() {
+  xprop -root _NET_ACTIVE_WINDOW | grep -oE '0x[0-9a-f]+' | head -n1
+}
+top_window() {
+  xprop -root _NET_CLIENT_LIST_STACKING | grep -oE '0x[0-9a-f]+' | tail -n1
+}
+
+start_game
+main=$(wait_window Stackfall 30)
+if [[ -z $main ]]; then
+  fail "no main window came through XWayland; the game loaded Qt's $(game_platform) platform"
+fi
+[[ $(game_platform) == xcb ]] || fail "the game runs on $(game_platform), not on XWayland"
+read -r _ _ width height <<<"$(geometry "$main")"
+[[ $width == 485 && $height == 424 ]] || fail "the window maps at ${width}x$height, not 485x424"
+actions=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+[[ $actions == *_NET_WM_ACTION_CLOSE* && $actions == *_NET_WM_ACTION_MINIMIZE* ]] ||
+  fail "mutter offers no close and minimise: $actions"
+[[ $actions != *MAXIMIZE* && $actions != *RESIZE* ]] || fail "mutter offers more: $actions"
+read -r _ _ title_bar _ <<<"$(xprop -id "$main" _NET_FRAME_EXTENTS | grep -oE '[0-9]+(, [0-9]+){3}' |
+  tr -d ,)"
+((${title_bar:-0} > 0)) || fail "mutter drew no title bar over the main window"
+
+sleep 2
+gnome_kb=$(resident_kb "$game_pid")
+x11_kb=$(resident_on_x11) || fail "the game could not be started under X11"
+echo "gnome: resident memory 2 s after start: GNOME $gnome_kb kB, X11 $x11_kb kB"
+if [[ $memory_check != --no-memory-check ]] && ((gnome_kb > x11_kb + 3072)); then
+  fail "on GNOME the game takes $((gnome_kb - x11_kb)) kB more than under X11"
+fi
+
+# Window $1 belongs to no window, asks to be left out of the taskbar and
+# the pager, and is centred on the screen.
+expect_own_window() {
+  local window=$1 x y w h state
+  xprop -id "$window" WM_TRANSIENT_FOR | grep -q 'window id' &&
+    fail "window $window is tied to $(xprop -id "$window" WM_TRANSIENT_FOR)"
+  state=$(xprop -id "$window" _NET_WM_STATE)
+  [[ $state == *_NET_WM_STATE_SKIP_TASKBAR* && $state == *_NET_WM_STATE_SKIP_PAGER* ]] ||
+    fail "window $window does not skip the taskbar and the pager: $state"
+  read -r x y w h <<<"$(geometry "$window")"
+  ((x - (1024 - w) / 2 <= 1 && (1024 - w) / 2 - x <= 1 &&
+    y - (768 - h) / 2 <= 1 && (768 - h) / 2 - y <= 1)) ||
+    fail "window $window (${w}x$h) stands at $x,$y, not centred on the screen"
+}
+
+# Within 2 s, the single window titled $1 (id $2) is active and on top, and
+# still where geometry $3 says.
+expect_forward() {
+  local title=$1 window=$2 at=$3 _
+  for _ in $(seq 20); do
+    if (($(active_window) == window && $(top_window) == window)); then
+      (($(xdotool search --onlyvisible --name "^$title\$" | wc -l) == 1)) ||
+        fail "more than one window titled $title"
+      [[ $(geometry "$window") == "$at" ]] || fail "$title moved from $at to $(geometry "$window")"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "$title is not on top with the focus within 2 s (top $(top_window), active $(active_window))"
+}
+
+click_playfield() {
+  click_in "$main" 100 385
+  sleep 0.3
+  (($(top_window) == main)) || fail "a click on the playfield left $(top_window) on top"
+  (($(active_window) == main)) || fail "a click on the playfield left $(active_window) active"
+}
+
+# The pause banner's colour where it shows over the playfield.
+banner=$(convert "$root/assets/pictures/pause.png" -format '%[hex:p{10,10}]' info:)
+paused() {
+  import -window "$main" "$work/main.png"
+  [[ $(convert "$work/main.png" -format '%[hex:p{74,50}]' info:) == "${banner:0:6}"* ]]
+}
+
+# Question $1, opened by the button at $2,$3, keeps its title, offers no
+# maximise, stands over the main window, and goes with Escape.
+expect_question() {
+  local title=$1 question x y w h mx my mw mh actions
+  click_in "$main" "$2" "$3"
+  question=$(wait_window "$title" 5)
+  [[ -n $question ]] || fail "no question titled \"$title\""
+  actions=$(xprop -id "$question" _NET_WM_ALLOWED_ACTIONS)
+  [[ $actions != *MAXIMIZE* ]] || fail "\"$title\" can be maximised: $actions"
+  read -r x y w h <<<"$(geometry "$question")"
+  read -r mx my mw mh <<<"$(geometry "$main")"
+  ((x >= mx && y >= my && x + w <= mx + mw && y + h <= my + mh)) ||
+    fail "\"$title\" at $x,$y ${w}x$h is not over the main window at $mx,$my ${mw}x$mh"
+  press Escape
+  sleep 0.3
+  window_shown "$title" && fail "Escape left \"$title\" open"
+  return 0
+}
+
+click_in "$main" 330 217 # Start
+expect_question "God Warning !!!" 330 217
+expect_question "What's up, Zolbert !!" 330 329
+
+click_in "$main" 330 273 # About
+about=$(wait_window 'About MyApp' 5)
+[[ -n $about ]] || fail "no about box"
+expect_own_window "$about"
+at=$(geometry "$about")
+click_playfield
+click_in "$main" 330 273
+expect_forward 'About MyApp' "$about" "$at"
+click_in "$about" 10 10
+sleep 0.3
+window_shown 'About MyApp' && fail "a click left the about box open"
+press F3
+sleep 0.3
+paused || fail "F3 after the about box closed did not reach the game"
+press F3
+
+# The fastest level (the level bar's lower arrow, twice) ends a game of
+# pieces dropped straight down within seconds.
+click_in "$main" 464 139
+click_in "$main" 464 139
+picture=$(wait_window Form2 60)
+[[ -n $picture ]] || fail "no game-over picture"
+expect_own_window "$picture"
+at=$(geometry "$picture")
+click_playfield
+click_in "$main" 330 217 # the next game, while the picture stays open
+for _ in $(seq 600); do
+  (($(top_window) == picture)) && break
+  sleep 0.1
+done
+expect_forward Form2 "$picture" "$at"
+
+[[ ! -s $work/game.err ]] || fail "the game wrote: $(head -n5 "$work/game.err")"
+echo "gnome: through XWayland with mutter's title bar, no maximise; the pictures centred, unlisted, single, and brought forward unmoved"
