@@ -35,8 +35,11 @@ std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection,
 } // namespace
 
 void setSkipTaskbarAndPager(QWidget& window) {
+    // Qt's offscreen platform answers as an X11 application too, with no
+    // connection.
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || window.isVisible()) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr || window.isVisible()) {
         return;
     }
     xcb_connection_t* connection = x11->connection();
