@@ -52,7 +52,7 @@ void removed(void*, wl_registry*, std::uint32_t) {
 
 constexpr wl_registry_listener RegistryListener{announced, removed};
 
-const QString SurfaceName = QStringLiteral("plasma surface");
+constexpr QLatin1StringView SurfaceName("plasma surface");
 
 // The extension's object for one surface, destroyed with the window.
 class PlasmaSurface final : public QObject {

@@ -52,34 +52,15 @@ player=("${player[@]}" WAYLAND_DISPLAY=wayland-0 DISPLAY="$x_display" XDG_SESSIO
   XDG_CURRENT_DESKTOP=KDE)
 
 # The windows from the bottom of the stack to the top: title, x, y, width,
-# height, states, process id (see plasma_windows.cpp).
+# height, states, process id (see plasma_windows.cpp); wait_view, count_views
+# and top_view read them.
 views() {
   as_player "$work/player/${windows_tool##*/}"
-}
-
-# Prints "x y width height" of the window titled exactly $1, waiting up to
-# $2 seconds (default 10) for it to be placed.
-wait_view() {
-  local _ line
-  for _ in $(seq $((${2:-10} * 10))); do
-    line=$(views | awk -F'\t' -v t="$1" '$1 == t && $4 > 0 { print $2, $3, $4, $5; exit }')
-    [[ -n $line ]] && echo "$line" && return 0
-    sleep 0.1
-  done
-  return 1
 }
 
 # The states of the window titled $1.
 states_of() {
   views | awk -F'\t' -v t="$1" '$1 == t { print $6; exit }'
-}
-
-top_view() {
-  views | tail -n1 | cut -f1
-}
-
-count_views() {
-  views | awk -F'\t' -v t="$1" '$1 == t { n++ } END { print n + 0 }'
 }
 
 # Clicks at $1,$2 of the client area of the window titled $1; KWin gives
@@ -101,13 +82,7 @@ main=$(wait_view Stackfall 30) || fail "the main window did not appear"
 [[ $(game_platform) == wayland ]] || fail "the game runs on $(game_platform), not natively"
 [[ $(states_of Stackfall) != *maximizable* ]] || fail "KWin offers to maximise the main window"
 
-sleep 2
-plasma_kb=$(resident_kb "$game_pid")
-x11_kb=$(resident_on_x11) || fail "the game could not be started under X11"
-echo "plasma: resident memory 2 s after start: Plasma $plasma_kb kB, X11 $x11_kb kB"
-if [[ $memory_check != --no-memory-check ]] && ((plasma_kb > x11_kb + 3072)); then
-  fail "on Plasma the game takes $((plasma_kb - x11_kb)) kB more than under X11"
-fi
+compare_memory Plasma
 
 # The window titled $1 is left out of the task manager and the switcher.
 expect_unlisted() {

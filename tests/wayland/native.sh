@@ -28,14 +28,7 @@ read -r _ _ width height <<<"$main"
 [[ $width == 485 && $height == 424 ]] || fail "the window maps at ${width}x$height, not 485x424"
 shell=$(views | awk -F'\t' '$1 == "Stackfall" { print $8 }')
 [[ $shell == xdg_shell ]] || fail "the window came through $shell, not natively"
-sleep 2
-wayland_kb=$(resident_kb "$game_pid")
-
-x11_kb=$(resident_on_x11) || fail "the game could not be started under X11"
-echo "native: resident memory 2 s after start: Wayland $wayland_kb kB, X11 $x11_kb kB"
-if [[ $memory_check != --no-memory-check ]] && ((wayland_kb > x11_kb + 3072)); then
-  fail "on Wayland the game takes $((wayland_kb - x11_kb)) kB more than under X11"
-fi
+compare_memory Wayland
 
 # Blue pixels of the falling piece in the playfield, as on screen.
 falling_pixels() {

@@ -104,21 +104,37 @@ resident_on_x11() {
   [[ ! -s $work/x11.err ]] || fail "under X11 the game wrote: $(head -n5 "$work/x11.err")"
 }
 
+# Sets the game's resident memory 2 s after its window appeared beside its
+# memory under X11, and fails when it is more by over 3 MiB, unless
+# $memory_check is --no-memory-check. $1 names the session.
+compare_memory() {
+  local session=$1 kb x11_kb
+  sleep 2
+  kb=$(resident_kb "$game_pid")
+  x11_kb=$(resident_on_x11) || fail "the game could not be started under X11"
+  echo "${0##*/}: resident memory 2 s after start: $session $kb kB, X11 $x11_kb kB"
+  if [[ ${memory_check:-} != --no-memory-check ]] && ((kb > x11_kb + 3072)); then
+    fail "on $session the game takes $((kb - x11_kb)) kB more than under X11"
+  fi
+}
+
 running() {
   [[ -n $game_pid ]] && grep -qE '^State:\s+[RSD]' "/proc/$game_pid/status" 2>/dev/null
 }
 
-# The windows from the bottom of the stack to the top (see views.py).
+# The windows from the bottom of the stack to the top (see views.py): title,
+# x, y, width, height, then what the compositor says of them. A desktop's
+# session gives its own.
 views() {
   as_player swaymsg -t get_tree | python3 "$(dirname "${BASH_SOURCE[0]}")/views.py"
 }
 
 # Prints "x y width height" of the window titled exactly $1, waiting up to
-# $2 seconds (default 10) for it.
+# $2 seconds (default 10) for it to be placed.
 wait_view() {
   local title=$1 seconds=${2:-10} _ line
   for _ in $(seq $((seconds * 10))); do
-    line=$(views | awk -F'\t' -v t="$title" '$1 == t { print $2, $3, $4, $5; exit }')
+    line=$(views | awk -F'\t' -v t="$title" '$1 == t && $4 > 0 { print $2, $3, $4, $5; exit }')
     [[ -n $line ]] && echo "$line" && return 0
     sleep 0.1
   done
