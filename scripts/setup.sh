@@ -55,7 +55,8 @@ test=(
   # the real game on headless GNOME and Plasma compositors, with XWayland,
   # private buses, PipeWire (which mutter's remote input needs) and KWin's
   # own title bars; mutter's remote input is driven from Python
-  mutter kwin-wayland kwin-style-breeze xwayland dbus pipewire python3-dbus python3-gi
+  mutter kwin-wayland kwin-style-breeze xwayland dbus-daemon dbus-session-bus-common pipewire
+  python3-dbus python3-gi
   # checking the Debian package
   desktop-file-utils appstream lintian
   # the sound and seed generators

@@ -9,6 +9,14 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/../wayland/wayland_session.sh"
 
+# XWayland runs as the player and puts its socket in /tmp/.X11-unix, which
+# a real system makes at boot: a fresh /tmp gets it here.
+prepare_x11_sockets() {
+  if [[ ! -d /tmp/.X11-unix ]] && (($(id -u) == 0)); then
+    mkdir -m 1777 /tmp/.X11-unix
+  fi
+}
+
 # Starts a bus as the player and adds its address to the player's
 # environment as $1 (DBUS_SESSION_BUS_ADDRESS or DBUS_SYSTEM_BUS_ADDRESS).
 start_bus() {

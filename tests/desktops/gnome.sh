@@ -8,7 +8,8 @@
 # on the playfield brings the main window over them, and showing one again
 # brings the same single window on top with the focus, unmoved. Once the
 # about box is closed, F3 reaches the game without a click. The questions
-# keep their titles, offer no maximise, and open over the main window.
+# keep their titles, offer no maximise, and open over the main window. Named
+# by the player, or without XWayland, the platform is Wayland.
 # Clicks and keys go through mutter's remote-desktop interface.
 # Usage: gnome.sh <stackfall executable> <source dir> [--no-memory-check]
 set -uo pipefail
@@ -39,6 +40,7 @@ source "$root/tests/support/x11_windows.sh"
 trap end_session EXIT
 
 prepare_player "$root/tests/desktops/mutter_input.py"
+prepare_x11_sockets
 start_buses
 "${player[@]}" pipewire >"$work/pipewire.log" 2>&1 &
 session_pids+=($!)
@@ -57,13 +59,27 @@ wait_file "$work/runtime/pipewire-0" 10 || fail "PipeWire did not start"
 player=("${player[@]}" WAYLAND_DISPLAY=wayland-0 DISPLAY="$DISPLAY" XAUTHORITY="$XAUTHORITY"
   XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME)
 
-# Clicks at $1,$2 on the screen; presses the keys named after `key`.
+# mutter's remote input for the whole test, fed through two FIFOs.
+mkfifo -m 666 "$work/runtime/input.in" "$work/runtime/input.out"
+"${player[@]}" "$python" "$work/player/mutter_input.py" "$work/runtime/input.in" \
+  "$work/runtime/input.out" 2>"$work/input.err" &
+session_pids+=($!)
+exec {to_input}>"$work/runtime/input.in" {from_input}<"$work/runtime/input.out"
+
+# Sends a command to mutter_input.py and waits until it is done.
+input() {
+  local reply=
+  echo "$*" >&"$to_input"
+  read -r -t 10 reply <&"$from_input"
+  [[ $reply == done ]] || fail "mutter's remote input did not answer to $*: $(tail -n3 "$work/input.err")"
+}
+
+# Clicks at $1,$2 on the screen; presses the keys named.
 click_screen() {
-  as_player "$python" "$work/player/mutter_input.py" click "$1" "$2" ||
-    fail "could not click at $1,$2"
+  input click "$1" "$2"
 }
 press() {
-  as_player "$python" "$work/player/mutter_input.py" key "$@" || fail "could not press $*"
+  input key "$@"
 }
 
 # Clicks in X window $1 at $2,$3 of it.
@@ -156,4 +172,18 @@ done
 expect_forward Form2 "$picture" "$at"
 
 [[ ! -s $work/game.err ]] || fail "the game wrote: $(head -n5 "$work/game.err")"
+
+# A platform the player names wins; without XWayland the game stays native.
+for session in QT_QPA_PLATFORM=wayland "env -u DISPLAY"; do
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null
+  # shellcheck disable=SC2086 # $session is a variable or a command
+  start_game $session
+  for _ in $(seq 100); do
+    [[ -n $(game_platform) ]] && break
+    sleep 0.05
+  done
+  [[ $(game_platform) == wayland ]] || fail "with $session the game runs on $(game_platform)"
+done
+
 echo "gnome: through XWayland with mutter's title bar, no maximise; the pictures centred, unlisted, single, and brought forward unmoved"

@@ -31,6 +31,7 @@ trap end_session EXIT
 # unprivileged container cannot grant, and exec then fails: a plain copy
 # runs without it.
 prepare_player "$click" "$windows_tool" "$(command -v kwin_wayland)"
+prepare_x11_sockets
 start_buses
 # KWin starts the session's first program with the session's variables:
 # this one writes them down.

@@ -71,11 +71,12 @@ as_player() {
   "${player[@]}" "$@"
 }
 
-# Starts the game with its output in $work/game.out and $work/game.err.
+# Starts the game with its output in $work/game.out and $work/game.err;
+# its arguments (variables, or a command such as env -u) go before it.
 start_game() {
   # Not through as_player: a function would run in a subshell of its own,
   # and $! would be that shell, not the game.
-  "${player[@]}" SDL_AUDIODRIVER=dummy "$work/player/${game##*/}" >"$work/game.out" \
+  "${player[@]}" SDL_AUDIODRIVER=dummy "$@" "$work/player/${game##*/}" >"$work/game.out" \
     2>"$work/game.err" &
   game_pid=$!
 }
