@@ -11,10 +11,10 @@ class PlasmaShell;
 
 // Keeps the picture windows out of the taskbar, the pager and the window
 // switcher, by what each window system lets a program say of its windows:
-// on X11 the window's state hints, before it maps; on KWin's Wayland its
-// plasma-shell surface, which each showing gives a new surface. Other
-// Wayland compositors (GNOME through XWayland aside) have no protocol for it:
-// xdg-shell knows only parents, and a picture has none, so there it is listed.
+// on X11 (GNOME's XWayland included) the window's state hints, before it
+// maps; on KWin's Wayland a plasma-shell surface for each surface Qt shows
+// it with. Other Wayland compositors offer no way to say it (xdg-shell
+// knows only parents, and a picture has none): there the pictures are listed.
 class WindowLists {
 public:
     WindowLists();

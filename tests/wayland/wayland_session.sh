@@ -18,9 +18,18 @@ player=()
 session_pids=()
 
 stop_session() {
-  local pid
+  local pid _
   for pid in $game_pid $compositor_pid "${session_pids[@]}"; do
     kill "$pid" 2>/dev/null
+  done
+  # mutter, asked to end while its buses end too, was once seen to run on,
+  # busy, after the test: what has not ended within 5 s is killed.
+  for pid in $game_pid $compositor_pid "${session_pids[@]}"; do
+    for _ in $(seq 50); do
+      grep -qE '^State:\s+[^Z]' "/proc/$pid/status" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null
   done
   return 0
 }
