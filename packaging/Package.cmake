@@ -29,8 +29,11 @@ if(UNIX AND NOT APPLE)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # Qt loads the Wayland platform at run time, so no library names it:
-  # without it a Wayland desktop would show the game through X11.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-wayland)
+  # without it a Wayland desktop would show the game through X11. The game
+  # uses one private Qt header (qt/PlasmaShell.cpp), which holds for its own
+  # Qt version only; Debian's Qt names that version as qt6-base-abi.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS
+      "qt6-wayland, qt6-base-abi (= ${STACKFALL_QT_PRIVATE_VERSION})")
 endif()
 
 include(CPack)

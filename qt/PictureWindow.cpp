@@ -8,9 +8,9 @@
 
 namespace stackfall {
 
-PictureWindow::PictureWindow(QWidget& owner, const QString& title, QSize clientSize,
-                             const QString& pictureName)
-    : QWidget(&owner, Qt::Tool | Qt::FramelessWindowHint), picture_(pictureName) {
+// Not a tool window: X11 window managers keep those above the whole program.
+PictureWindow::PictureWindow(const QString& title, QSize clientSize, const QString& pictureName)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), picture_(pictureName) {
     setWindowTitle(title);
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);

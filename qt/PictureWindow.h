@@ -8,14 +8,13 @@
 namespace stackfall {
 
 // A borderless window that shows one picture at its top left corner and
-// closes when it is clicked: the game-over picture and the about box. It
-// belongs to its owner, the main window: the desktop keeps it out of the
-// taskbar and the window lists, and places it with its owner.
+// closes when it is clicked: the game-over picture and the about box. It has
+// no owner: an ordinary top-level window, so a click on the main window
+// brings that one over it (ProgramWindows keeps it out of the window lists).
 class PictureWindow final : public QWidget {
     Q_OBJECT
 public:
-    PictureWindow(QWidget& owner, const QString& title, QSize clientSize,
-                  const QString& pictureName);
+    PictureWindow(const QString& title, QSize clientSize, const QString& pictureName);
 
 signals:
     void closed();

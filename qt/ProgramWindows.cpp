@@ -16,9 +16,9 @@ namespace stackfall {
 
 namespace {
 
-std::unique_ptr<PictureWindow> build(QWidget& owner, Window which) {
+std::unique_ptr<PictureWindow> build(Window which) {
     const windows::PictureWindowLook& look = windows::lookOf(which);
-    return std::make_unique<PictureWindow>(owner, toQString(look.title), toQSize(look.size),
+    return std::make_unique<PictureWindow>(toQString(look.title), toQSize(look.size),
                                            toQString(look.picture));
 }
 
@@ -32,18 +32,18 @@ void centreOn(QWidget& window, const QScreen* screen) {
     }
 }
 
+// sway 1.7 answers a request to activate a window by marking it urgent, or
+// gives it the focus but leaves it behind; every other desktop the game
+// knows brings it forward.
+bool activationIgnored() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+           qEnvironmentVariableIsSet("SWAYSOCK");
+}
+
 } // namespace
 
 ProgramWindows::ProgramWindows(MainWindow& main, Quit quit) : main_(main), quit_(std::move(quit)) {
     connect(&main_, &MainWindow::closed, this, [this] {
-        // On Wayland, Qt takes an owned window away with its owner: the
-        // pictures that stay open stand on their own from now on.
-        for (PictureWindow* window : {gameOver_.get(), about_.get()}) {
-            if (window != nullptr) {
-                window->setParent(nullptr, window->windowFlags());
-                window->show();
-            }
-        }
         if (lifetime_.mainClosed()) {
             quit_(0);
         }
@@ -66,20 +66,22 @@ void ProgramWindows::show(Window which) {
     }
     auto& window = slot(which);
     if (!window) {
-        window = build(main_, which);
+        window = build(which);
         lifetime_.opened(which);
         connect(window.get(), &PictureWindow::closed, this, [this, which] { closed(which); });
         centreOn(*window, main_.screen());
     }
-    // A Wayland window cannot put itself on top, and what a compositor does
-    // when asked to activate one differs (sway 1.7 marks it urgent, or gives
-    // it the focus but leaves it behind); shown afresh, it comes on top with
-    // the focus. Under X11 the window manager raises it and gives it the focus.
-    if (window->isVisible() && !window->isActiveWindow() &&
-        QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (!window->isVisible()) {
+        lists_.beforeShow(*window);
+        window->show();
+        lists_.afterShow(*window);
+    } else if (!window->isActiveWindow() && activationIgnored()) {
+        // Shown afresh, it comes on top with the focus. A Wayland window
+        // cannot place itself, so the compositor may put it elsewhere.
         window->hide();
+        window->show();
+        lists_.afterShow(*window);
     }
-    window->show();
     window->raise();
     window->activateWindow();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ProgramLifetime.h"
+#include "WindowLists.h"
 #include "WindowOps.h"
 
 #include <QObject>
@@ -15,9 +16,10 @@ class MainWindow;
 class PictureWindow;
 
 // The program's windows besides the main one, and its end. The game-over
-// picture and the about box exist at most once each: showing one that is
-// open only raises it and asks the desktop to activate it; a click closes and
-// destroys it, and the next show builds it afresh.
+// picture and the about box exist at most once each, centred on the screen
+// and owned by no window: showing one that is open only raises it and asks
+// the desktop to activate it, where it stands; a click closes and destroys
+// it, and the next show builds it afresh.
 //
 // The program ends when its last window closes, so closing the main window
 // while a picture window is open leaves it running until that one is
@@ -44,6 +46,7 @@ private:
     std::unique_ptr<PictureWindow> gameOver_;
     std::unique_ptr<PictureWindow> about_;
     ProgramLifetime lifetime_;
+    WindowLists lists_;
 };
 
 } // namespace stackfall

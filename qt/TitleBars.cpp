@@ -14,22 +14,15 @@ namespace stackfall {
 
 namespace {
 
-// Qt tries Wayland first, unless told otherwise, where either says so.
-bool onWayland() {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    if (!platform.isEmpty()) {
-        return platform.startsWith("wayland");
-    }
-    return qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-}
+enum class Compositor { Unreached, DrawsTitleBars, LeavesTitleBars };
 
 #ifdef STACKFALL_WAYLAND_PROBE
 // Whether the compositor offers to draw the windows' title bars itself: a
 // short connection of its own, before Qt makes its one.
-bool compositorDrawsTitleBars() {
+Compositor probeCompositor() {
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr) {
-        return false;
+        return Compositor::Unreached;
     }
     bool offered = false;
     static constexpr wl_registry_listener Listener{
@@ -44,20 +37,40 @@ bool compositorDrawsTitleBars() {
     wl_display_roundtrip(display);
     wl_registry_destroy(registry);
     wl_display_disconnect(display);
-    return offered;
+    return offered ? Compositor::DrawsTitleBars : Compositor::LeavesTitleBars;
 }
 #else
-bool compositorDrawsTitleBars() {
-    return false;
+Compositor probeCompositor() {
+    return Compositor::Unreached;
 }
 #endif
 
 } // namespace
 
-void leaveTitleBarsToCompositor() {
-    if (onWayland() && !qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION") &&
-        compositorDrawsTitleBars()) {
-        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+void chooseWindowSystem() {
+    const QByteArray asked = qgetenv("QT_QPA_PLATFORM");
+    const bool waylandSession =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    // Qt tries Wayland first in a Wayland session, unless the player names
+    // another platform.
+    if (asked.isEmpty() ? !waylandSession : !asked.startsWith("wayland")) {
+        return;
+    }
+    switch (probeCompositor()) {
+    case Compositor::Unreached:
+        break;
+    case Compositor::DrawsTitleBars:
+        if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION")) {
+            qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+        }
+        break;
+    case Compositor::LeavesTitleBars:
+        // XWayland is there when the session names its display; should it
+        // fail to open, Qt still tries Wayland.
+        if (asked.isEmpty() && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+        }
+        break;
     }
 }
 

@@ -12,7 +12,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
-    stackfall::leaveTitleBarsToCompositor();
+    stackfall::chooseWindowSystem();
     stackfall::DisplayCheck displayCheck;
     QApplication app(argc, argv);
     displayCheck.started();

@@ -20,6 +20,10 @@ play=(
   # Wayland: Qt's platform plugin, and the client library the game asks the
   # compositor with whether it draws the title bars.
   qt6-wayland libwayland-dev
+  # Keeping the picture windows out of the window lists: X11's hints through
+  # xcb; KWin's plasma-shell protocol, on Qt's Wayland connection, which
+  # Qt 6.4 hands out only through a private header.
+  libxcb1-dev plasma-wayland-protocols qt6-base-private-dev
   # The window's captions are drawn in DejaVu Sans on a machine with no
   # other fonts.
   fonts-dejavu-core
@@ -48,6 +52,11 @@ test=(
   xvfb xdotool imagemagick x11-utils openbox
   # the real game on a headless Wayland compositor, its screenshots
   sway grim
+  # the real game on headless GNOME and Plasma compositors, with XWayland,
+  # private buses, PipeWire (which mutter's remote input needs) and KWin's
+  # own title bars; mutter's remote input is driven from Python
+  mutter kwin-wayland kwin-style-breeze xwayland dbus-daemon dbus-session-bus-common pipewire
+  python3-dbus python3-gi
   # checking the Debian package
   desktop-file-utils appstream lintian
   # the sound and seed generators

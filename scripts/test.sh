@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (the test set of scripts/setup.sh), builds
 # Stackfall and runs every test: once in an optimised build (with the game on
-# a headless Wayland compositor as a stage of its own), once with
+# a headless Wayland compositor, and on headless GNOME and Plasma, as stages
+# of their own), once with
 # AddressSanitizer and UndefinedBehaviorSanitizer, the rules' fuzzer built
 # with clang, and the Windows program cross-built and played under wine. Each
 # stage prints its name and how long it took.
@@ -23,9 +24,11 @@ configure_and_build() {
 stage "setup (test set)" bash "$root/scripts/setup.sh" test
 
 stage "release: build" configure_and_build release
-stage "release: tests" ctest --preset release -j "$jobs" --label-exclude wayland
+stage "release: tests" ctest --preset release -j "$jobs" --label-exclude 'wayland|desktops'
 # The game natively on a headless Wayland compositor.
 stage "wayland: tests" ctest --preset release -j "$jobs" --label-regex wayland
+# The game as GNOME's and Plasma's sessions start it, on their compositors.
+stage "desktops: tests" ctest --preset release -j "$jobs" --label-regex desktops
 
 stage "sanitizers: build" configure_and_build asan
 stage "sanitizers: tests" ctest --preset asan -j "$jobs"

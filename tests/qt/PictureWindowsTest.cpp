@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game-over picture and the about box: single, borderless, closed by a
-// click; and the program's end when its last window closes.
+// The game-over picture and the about box: single, borderless, owned by no
+// window, centred on the screen, closed by a click; and the program's end
+// when its last window closes.
 #include "GameTestAccess.h"
 #include "GameTimer.h"
 #include "Harness.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -47,9 +49,12 @@ void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
     QVERIFY(about->isVisible());
     QCOMPARE(about->windowTitle(), QStringLiteral("About MyApp"));
     QCOMPARE(about->size(), QSize(354, 252));
-    QVERIFY(about->windowFlags().testFlag(Qt::FramelessWindowHint));
-    // Owned by the main window: kept out of the taskbar, placed with it.
-    QCOMPARE(about->windowHandle()->transientParent(), h.mainWindow.windowHandle());
+    // An ordinary top-level window, neither a tool nor tied to the main
+    // window, which window managers would keep above the whole program.
+    QCOMPARE(about->windowFlags(), Qt::Window | Qt::FramelessWindowHint);
+    QVERIFY(about->windowHandle()->transientParent() == nullptr);
+    const QRect screen = about->screen()->availableGeometry();
+    QVERIFY((about->frameGeometry().center() - screen.center()).manhattanLength() <= 2);
 
     // The credits card at the top left, the button face in the margins.
     const QImage shot = about->grab().toImage();
@@ -59,9 +64,13 @@ void PictureWindowsTest::aboutBoxIsSingleAndClosedByAClick() {
     QCOMPARE(shot.pixelColor(352, 100), about->palette().color(QPalette::Button));
     QCOMPARE(shot.pixelColor(100, 251), about->palette().color(QPalette::Button));
 
+    // Shown again, the same box, where it stood.
+    const QPoint at = about->pos();
+    h.mainWindow.activateWindow();
     h.clickAbout();
     QCOMPARE(h.windows.window(Window::About), about.data());
     QCOMPARE(openWindowsTitled(QStringLiteral("About MyApp")), 1);
+    QCOMPARE(about->pos(), at);
 
     // A click in the margin closes and destroys it; the next one is new.
     clickAt(about, QPoint(352, 250));

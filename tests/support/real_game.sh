@@ -9,6 +9,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/need.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb_session.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/scratch.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/x11_windows.sh"
 need xvfb Xvfb
 need xdotool xdotool
 
@@ -38,19 +39,6 @@ start_session() {
   fi
   "${game[@]}" >"$work/game.out" 2>"$work/game.err" &
   game_pid=$!
-}
-
-# Prints the id of the visible window titled exactly $1, waiting up to $2
-# seconds (default 10) for it.
-wait_window() {
-  local title=$1 seconds=${2:-10}
-  timeout "$seconds" xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null |
-    head -n1
-}
-
-# Succeeds when a window titled exactly $1 is on screen now.
-window_shown() {
-  [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]]
 }
 
 running() {

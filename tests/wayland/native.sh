@@ -21,10 +21,6 @@ work=$(mktemp -d)
 source "$(dirname "$0")/wayland_session.sh"
 trap end_session EXIT
 
-resident_kb() {
-  awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"
-}
-
 start_compositor
 start_game
 main=$(wait_view Stackfall 30) || fail "the main window did not appear"
@@ -32,29 +28,7 @@ read -r _ _ width height <<<"$main"
 [[ $width == 485 && $height == 424 ]] || fail "the window maps at ${width}x$height, not 485x424"
 shell=$(views | awk -F'\t' '$1 == "Stackfall" { print $8 }')
 [[ $shell == xdg_shell ]] || fail "the window came through $shell, not natively"
-sleep 2
-wayland_kb=$(resident_kb "$game_pid")
-
-# The same executable on X11, for its resident memory at the same moment; in
-# a subshell, so that the display's variables stay out of the Wayland session.
-mkdir -m 700 "$work/x11"
-(
-  source "$(dirname "$0")/../../scripts/xvfb_session.sh"
-  trap stop_display EXIT
-  start_display "$work/x11"
-  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM SDL_AUDIODRIVER=dummy "$game" >/dev/null \
-    2>"$work/x11.err" &
-  x11_pid=$!
-  sleep 2.5
-  resident_kb "$x11_pid" >"$work/x11.kb"
-  kill "$x11_pid"
-) || fail "the game could not be started under X11"
-x11_kb=$(<"$work/x11.kb")
-echo "native: resident memory 2 s after start: Wayland $wayland_kb kB, X11 $x11_kb kB"
-[[ ! -s $work/x11.err ]] || fail "under X11 the game wrote: $(head -n5 "$work/x11.err")"
-if [[ $memory_check != --no-memory-check ]] && ((wayland_kb > x11_kb + 3072)); then
-  fail "on Wayland the game takes $((wayland_kb - x11_kb)) kB more than under X11"
-fi
+compare_memory Wayland
 
 # Blue pixels of the falling piece in the playfield, as on screen.
 falling_pixels() {

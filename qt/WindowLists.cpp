@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowLists.h"
+
+#ifdef STACKFALL_LINUX_WINDOW_LISTS
+#include "PlasmaShell.h"
+#include "X11SkipHints.h"
+#else
+namespace stackfall {
+// Only the Linux build speaks the X11 and KWin protocols.
+class PlasmaShell {};
+} // namespace stackfall
+#endif
+
+namespace stackfall {
+
+WindowLists::WindowLists() = default;
+WindowLists::~WindowLists() = default;
+
+void WindowLists::beforeShow([[maybe_unused]] QWidget& window) {
+#ifdef STACKFALL_LINUX_WINDOW_LISTS
+    setSkipTaskbarAndPager(window);
+#endif
+}
+
+void WindowLists::afterShow([[maybe_unused]] QWidget& window) {
+#ifdef STACKFALL_LINUX_WINDOW_LISTS
+    if (!plasmaShellSought_) {
+        plasmaShellSought_ = true;
+        plasmaShell_ = PlasmaShell::bind();
+    }
+    if (plasmaShell_) {
+        plasmaShell_->skipWindowLists(window);
+    }
+#endif
+}
+
+} // namespace stackfall
