@@ -115,9 +115,10 @@ click_playfield() {
 }
 
 # Question $1, opened by the button at $2,$3, keeps its title, offers no
-# maximise, stands over the main window, and goes with Escape.
+# maximise, stands over the main window, and goes with the key $4 (Escape
+# answers Cancel; a Yes/No question ignores it and goes with N, for No).
 expect_question() {
-  local title=$1 question x y w h mx my mw mh actions
+  local title=$1 key=$4 question x y w h mx my mw mh actions
   click_in "$main" "$2" "$3"
   question=$(wait_window "$title" 5)
   [[ -n $question ]] || fail "no question titled \"$title\""
@@ -127,17 +128,22 @@ expect_question() {
   read -r mx my mw mh <<<"$(geometry "$main")"
   ((x >= mx && y >= my && x + w <= mx + mw && y + h <= my + mh)) ||
     fail "\"$title\" at $x,$y ${w}x$h is not over the main window at $mx,$my ${mw}x$mh"
-  press Escape
+  if [[ $key != Escape ]]; then
+    press Escape
+    sleep 0.3
+    window_shown "$title" || fail "Escape closed \"$title\", which asks Yes or No"
+  fi
+  press "$key"
   sleep 0.3
-  window_shown "$title" && fail "Escape left \"$title\" open"
+  window_shown "$title" && fail "$key left \"$title\" open"
   return 0
 }
 
 # Start, then each question; a second click on Start at once would be the
 # second half of a double-click, which counts for nothing.
 click_in "$main" 330 217
-expect_question "What's up, Zolbert !!" 330 329
-expect_question "God Warning !!!" 330 217
+expect_question "What's up, Zolbert !!" 330 329 Escape
+expect_question "God Warning !!!" 330 217 n
 
 click_in "$main" 330 273 # About
 about=$(wait_window 'About MyApp' 5)

@@ -16,7 +16,8 @@ from gi.repository import GLib
 
 LEFT_BUTTON = 0x110  # BTN_LEFT in the kernel's numbering
 KEYSYMS = {"Left": 0xFF51, "Up": 0xFF52, "Right": 0xFF53, "Down": 0xFF54,
-           "F3": 0xFFC0, "Escape": 0xFF1B, "Return": 0xFF0D, "Shift_L": 0xFFE1}
+           "F3": 0xFFC0, "Escape": 0xFF1B, "Return": 0xFF0D, "Shift_L": 0xFFE1,
+           "n": 0x006E}
 
 
 def settle(ms=50):
