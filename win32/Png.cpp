@@ -5,6 +5,7 @@
 
 #include "Inflate.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 
