@@ -4,11 +4,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <utility>
 
 namespace stackfall {
 
 namespace {
+
+static_assert(std::endian::native == std::endian::little, "the bit reader loads words");
 
 constexpr int MaxBits = 15;
 constexpr int LengthCodes = 29;
@@ -39,11 +43,8 @@ public:
     explicit Bits(std::span<const std::uint8_t> data) : data_(data) {}
 
     [[nodiscard]] std::uint32_t peek(int n) {
-        while (count_ < n) {
-            const std::uint64_t byte = next_ < data_.size() ? data_[next_] : 0;
-            buffer_ |= byte << count_;
-            ++next_;
-            count_ += 8;
+        if (count_ < n) {
+            refill();
         }
         return static_cast<std::uint32_t>(buffer_ & ((std::uint64_t{1} << n) - 1));
     }
@@ -74,6 +75,26 @@ public:
     [[nodiscard]] std::span<const std::uint8_t> data() const { return data_; }
 
 private:
+    // Fills the buffer up to at least 56 bits: whole bytes, a word at a time
+    // where a word is left.
+    void refill() {
+        const int bytes = (63 - count_) / 8;
+        if (data_.size() - std::min(next_, data_.size()) >= 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, &data_[next_], sizeof word); // little-endian, as Windows is
+            buffer_ |= (word & ((std::uint64_t{1} << (8 * bytes)) - 1)) << count_;
+            next_ += static_cast<std::size_t>(bytes);
+            count_ += 8 * bytes;
+            return;
+        }
+        for (int i = 0; i < bytes; ++i) {
+            const std::uint64_t byte = next_ < data_.size() ? data_[next_] : 0;
+            buffer_ |= byte << count_;
+            ++next_;
+            count_ += 8;
+        }
+    }
+
     std::span<const std::uint8_t> data_;
     std::size_t next_ = 0;
     std::uint64_t buffer_ = 0;
@@ -156,7 +177,7 @@ public:
     }
 
 private:
-    static constexpr int FastBits = 9;
+    static constexpr int FastBits = 10;
     std::array<std::uint16_t, MaxBits + 1> counts_{};
     std::array<std::uint16_t, LiteralLengthSymbols> symbols_{};
     std::array<std::uint16_t, 1U << FastBits> fast_{};
@@ -298,10 +319,14 @@ private:
             if (distance > made_ || length > out_.size() - made_) {
                 return false;
             }
-            // Byte by byte: a copy may overlap what it makes.
+            // Byte by byte where a copy overlaps what it makes.
             std::uint8_t* to = out_.data() + made_;
-            for (std::size_t i = 0; i < length; ++i) {
-                to[i] = to[i - distance];
+            if (distance >= length) {
+                std::memcpy(to, to - distance, length);
+            } else {
+                for (std::size_t i = 0; i < length; ++i) {
+                    to[i] = to[i - distance];
+                }
             }
             made_ += length;
         }
