@@ -4,17 +4,18 @@
 #include "Text.h"
 
 #include <algorithm>
-#include <array>
 #include <cwchar>
 
 namespace stackfall {
 
 namespace {
 
-// "MS Sans Serif" is a bitmap face with a few sizes. The first of these
-// that is present stands in for it: the same design in outlines, on every
-// Windows since 2000; then faces of its kind that wine has too.
-constexpr std::array<const wchar_t*, 3> StandInFaces{L"Microsoft Sans Serif", L"Tahoma", L"Arial"};
+// "MS Sans Serif" is a bitmap face with a few sizes. Where it lacks the size,
+// "Microsoft Sans Serif" stands in: the same design in outlines, on every
+// Windows since 2000. Where that is missing too, as under wine, the face GDI
+// finds in its place is taken, not one picked here by name: wine's own
+// Tahoma, for one, has a bold face drawn no heavier than its regular one.
+constexpr wchar_t StandInFace[] = L"Microsoft Sans Serif";
 
 // A device context to measure in, for one scope.
 class ScreenDc {
@@ -63,29 +64,10 @@ bool hasFaceAtSize(const LOGFONTW& font) {
     return search.found;
 }
 
-// Whether the face GDI picks for `font` is the one asked for.
-bool hasFace(const LOGFONTW& font) {
-    const GdiObject<HFONT> made(CreateFontIndirectW(&font));
-    const ScreenDc screen;
-    const Selected selected(screen.get(), made.get());
-    std::array<wchar_t, LF_FACESIZE> face{};
-    GetTextFaceW(screen.get(), static_cast<int>(face.size()), face.data());
-    return _wcsicmp(face.data(), font.lfFaceName) == 0;
-}
-
 LOGFONTW chosenFace(double points, bool bold, const Scale& scale) {
     const int pixels = scale.px(captions::pixelSize(points));
-    LOGFONTW font = logFont(wide(captions::FaceName).c_str(), pixels, bold);
-    if (hasFaceAtSize(font)) {
-        return font;
-    }
-    for (const wchar_t* face : StandInFaces) {
-        font = logFont(face, pixels, bold);
-        if (hasFace(font)) {
-            return font;
-        }
-    }
-    return font; // whatever sans-serif face GDI finds for the last
+    const LOGFONTW font = logFont(wide(captions::FaceName).c_str(), pixels, bold);
+    return hasFaceAtSize(font) ? font : logFont(StandInFace, pixels, bold);
 }
 
 } // namespace

@@ -8,15 +8,17 @@
 // creation, condition variables and read-write locks, which the program
 // never uses (26 KB). Should the program come to use another piece of those
 // objects, the link fails with a duplicate symbol, and that piece belongs
-// here too.
+// here too. Declared by <pthread.h>, so that the compiler holds each one to
+// winpthread's own signature.
 #include <cerrno>
 #include <ctime>
+#include <pthread.h>
 #include <windows.h>
 
 extern "C" {
 
 // 0: not run yet, 1: running in some thread, 2: done.
-int pthread_once(long* once, void (*init)()) {
+int pthread_once(pthread_once_t* once, void (*init)()) {
     if (InterlockedCompareExchange(once, 1, 0) == 0) {
         init();
         InterlockedExchange(once, 2);
@@ -31,7 +33,7 @@ int pthread_once(long* once, void (*init)()) {
 // A key is a thread-local storage index. Its destructor, which frees the
 // emulated storage of a thread that ends, is not run: a thread that ends
 // after an exception leaves those few bytes behind.
-int pthread_key_create(unsigned* key, void (*)(void*)) {
+int pthread_key_create(pthread_key_t* key, void (*)(void*)) {
     const DWORD index = TlsAlloc();
     if (index == TLS_OUT_OF_INDEXES) {
         return EAGAIN;
@@ -40,21 +42,19 @@ int pthread_key_create(unsigned* key, void (*)(void*)) {
     return 0;
 }
 
-void* pthread_getspecific(unsigned key) {
+void* pthread_getspecific(pthread_key_t key) {
     return TlsGetValue(key);
 }
 
-int pthread_setspecific(unsigned key, const void* value) {
+int pthread_setspecific(pthread_key_t key, const void* value) {
     return TlsSetValue(key, const_cast<void*>(value)) != FALSE ? 0 : EINVAL;
 }
 
 // The real-time clock counts from 1970 in the system time's 100-ns steps; the
 // monotonic clock is the performance counter. No other clock is asked for.
-int clock_gettime(int clock, timespec* now) {
-    constexpr int RealTime = 0; // winpthread's CLOCK_REALTIME
-    constexpr int Monotonic = 1;
+int clock_gettime(clockid_t clock, timespec* now) {
     constexpr long long NanosecondsPerSecond = 1'000'000'000;
-    if (clock == RealTime) {
+    if (clock == CLOCK_REALTIME) {
         FILETIME time{};
         GetSystemTimeAsFileTime(&time);
         constexpr unsigned long long From1601To1970 = 116'444'736'000'000'000;
@@ -65,7 +65,7 @@ int clock_gettime(int clock, timespec* now) {
         now->tv_nsec = static_cast<long>(steps % 10'000'000 * 100);
         return 0;
     }
-    if (clock == Monotonic) {
+    if (clock == CLOCK_MONOTONIC) {
         LARGE_INTEGER count{};
         LARGE_INTEGER frequency{};
         QueryPerformanceCounter(&count);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the Windows program: its size and import table, and its start-up
-# under wine on a virtual X display beside the Qt build's in the same run.
+# under wine on a virtual X display beside a bare window's in the same run.
 #
 #   size, imports   of the stripped stackfall.exe (objdump -p);
 #   start-up        measured by the program itself with QueryPerformanceCounter
@@ -12,20 +12,19 @@
 #   start-up CPU    the CPU time the program's process has used by the end
 #                   of that paint, as it reads it (GetProcessTimes): wine's
 #                   loading of the program included, wine's server and the X
-#                   server left out, as the Qt figure leaves out the X server;
-#                   wine reads it in steps of 10 ms;
-#   floor start-up  the same two for a bare window of the game's size
-#                   (bench/win32/floor): what wine itself costs;
-#   Qt start-up CPU CPU time of the whole Qt process from start until it has
-#                   gone quiet after its window maps (less than 0.5 ms in each
-#                   of three 100 ms steps), as bench/ui/measure.sh reads it;
+#                   server left out; wine reads it in steps of 10 ms;
+#   floor           the same two for a bare window of the game's size
+#                   (bench/win32/floor): what wine itself costs. The target
+#                   is the game's median time at most 1.15 times the
+#                   floor's;
 #   CPU with no game of the Windows program's process over 10 s.
-# Runs alternate, Qt, floor, then the game, after one warm-up of each;
-# medians at the end with the target beside them.
+# Runs alternate between the floor and the game, which goes first taking
+# turns, after one warm-up of each; medians at the end with the target
+# beside them.
 #
-# Usage: bench/win32/measure.sh [stackfall.exe] [Qt stackfall]
-#   RUNS=11; by default build-windows/stackfall.exe and build/qt/stackfall,
-#   which must be built (scripts/build-windows.sh, scripts/build.sh).
+# Usage: bench/win32/measure.sh [stackfall.exe]
+#   RUNS=11 (at least 5); by default build-windows/stackfall.exe, which must
+#   be built (scripts/build-windows.sh) with the floor beside it.
 #   WINEPREFIX defaults to build-windows/wine (scripts/test.sh makes it).
 # It exits 0 whatever the figures: it measures; it fails only when something
 # cannot be run.
@@ -35,8 +34,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 exe=${1:-$root/build-windows/stackfall.exe}
 floor=$(dirname "$exe")/bench/win32/win32_floor_window.exe
 [[ -f $floor ]] || floor=$(dirname "$exe")/../bench/win32/win32_floor_window.exe
-qt=${2:-$root/build/qt/stackfall}
 runs=${RUNS:-11}
+((runs >= 5)) || { echo "measure: RUNS must be at least 5" >&2; exit 1; }
 export WINEPREFIX=${WINEPREFIX:-$root/build-windows/wine} WINEDEBUG=-all
 source "$root/scripts/need.sh"
 need wine wine wineserver
@@ -44,7 +43,7 @@ need binutils-mingw-w64-x86-64 x86_64-w64-mingw32-objdump
 need xvfb Xvfb
 need xdotool xdotool
 need python3 python3
-for f in "$exe" "$floor" "$qt"; do
+for f in "$exe" "$floor"; do
   [[ -f $f ]] || { echo "measure: no executable at $f" >&2; exit 1; }
 done
 [[ -d $WINEPREFIX ]] || { echo "measure: no wine prefix at $WINEPREFIX" >&2; exit 1; }
@@ -78,30 +77,6 @@ cpu_ns() {
   python3 -c 'import sys, time; print(time.clock_gettime_ns((~int(sys.argv[1]) << 3) | 2))' "$pid"
 }
 
-# The Qt build's start-up CPU, in ns.
-qt_startup() {
-  "$qt" >/dev/null 2>&1 &
-  pid=$!
-  timeout 30 xdotool search --sync --onlyvisible --name '^Stackfall$' >/dev/null ||
-    { echo "measure: the Qt build showed no window" >&2; exit 1; }
-  local prev now quiet=0
-  prev=$(cpu_ns)
-  for _ in $(seq 200); do
-    sleep 0.1
-    now=$(cpu_ns)
-    if ((now - prev < 500000)); then
-      ((++quiet >= 3)) && break
-    else
-      quiet=0
-    fi
-    prev=$now
-  done
-  echo "$now"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-  pid=
-}
-
 # The start-up of the Windows program $1 as it measures it: the time and the
 # CPU time, in us; it ends after its first paint.
 win32_startup() {
@@ -119,22 +94,33 @@ echo "stackfall.exe: $size bytes ($(ms "$size" 1024) KiB; target at most 512 KiB
 echo "imports:"
 x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: /  /p'
 
-qt_startup >/dev/null # warm-up: the caches, and wine's server
-win32_startup "$floor" >/dev/null
+win32_startup "$floor" >/dev/null # warm-up: the caches, and wine's server
 win32_startup "$exe" >/dev/null
-declare -a qt_ns floor_us floor_cpu win32_us win32_cpu
-for run in $(seq "$runs"); do
-  # A pause before each, so that none pays for the end of the one before.
-  sleep 1
-  qt_ns+=("$(qt_startup)")
-  sleep 1
+declare -a floor_us floor_cpu win32_us win32_cpu
+measure_floor() {
   read -r time cpu < <(win32_startup "$floor")
   floor_us+=("$time") floor_cpu+=("$cpu")
-  sleep 1
+}
+measure_game() {
   read -r time cpu < <(win32_startup "$exe")
   win32_us+=("$time") win32_cpu+=("$cpu")
-  echo "run $run: Qt start-up CPU $(ms "${qt_ns[-1]}" 1e6) ms;" \
-    "Windows floor $(ms "${floor_us[-1]}" 1e3) ms (CPU $(ms "${floor_cpu[-1]}" 1e3) ms)," \
+}
+for run in $(seq "$runs"); do
+  # A pause before each, so that none pays for the end of the one before;
+  # the one that goes first takes turns, so that neither always follows the
+  # other.
+  if ((run % 2)); then
+    sleep 1
+    measure_floor
+    sleep 1
+    measure_game
+  else
+    sleep 1
+    measure_game
+    sleep 1
+    measure_floor
+  fi
+  echo "run $run: floor $(ms "${floor_us[-1]}" 1e3) ms (CPU $(ms "${floor_cpu[-1]}" 1e3) ms)," \
     "game $(ms "${win32_us[-1]}" 1e3) ms (CPU $(ms "${win32_cpu[-1]}" 1e3) ms)"
 done
 
@@ -150,12 +136,13 @@ kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
 
-qm=$(median "${qt_ns[@]}")
+gm=$(median "${win32_us[@]}")
+fm=$(median "${floor_us[@]}")
 echo "medians of $runs runs:"
-echo "  Windows start-up, WinMain to first paint: $(ms "$(median "${win32_us[@]}")" 1e3) ms" \
-  "(target: at most the Qt figure)"
-echo "  the same for a bare window under wine:    $(ms "$(median "${floor_us[@]}")" 1e3) ms"
+echo "  Windows start-up, WinMain to first paint: $(ms "$gm" 1e3) ms"
+echo "  the same for a bare window under wine:    $(ms "$fm" 1e3) ms"
+echo "  game against bare window:                 $(awk -v g="$gm" -v f="$fm" 'BEGIN { printf "%.2f", g / f }') x" \
+  "(target: at most 1.15 x)"
 echo "  Windows start-up CPU, by the first paint: $(ms "$(median "${win32_cpu[@]}")" 1e3) ms"
 echo "  the same for a bare window under wine:    $(ms "$(median "${floor_cpu[@]}")" 1e3) ms"
-echo "  Qt start-up CPU:                          $(ms "$qm" 1e6) ms"
 echo "  Windows program's CPU in 10 s with no game: $(ms "$idle" 1e6) ms"
