@@ -37,6 +37,20 @@ lsan)
   ;;
 esac
 
+# Waits up to $2 seconds for window $1 to have the keyboard focus. The game
+# maps a new window, then raises it and gives it the focus; a slow game
+# (valgrind on a loaded machine) can take a while between the two. Until it
+# has done all three, the window can still come up over the window that a
+# click is meant for, and a key goes to the window that had the focus.
+wait_focus() {
+  local window=$1 seconds=$2 _
+  for _ in $(seq $((seconds * 10))); do
+    [[ $(xdotool getwindowfocus 2>/dev/null) == "$window" ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 start_session
 main=$(wait_window Stackfall "$patience")
 [[ -n $main ]] || fail "the main window did not appear"
@@ -46,10 +60,14 @@ for round in 1 2; do
   picture=$(play_to_game_over "$main")
   [[ -n $picture ]] || picture=$(wait_window Form2 "$patience")
   [[ -n $picture ]] || fail "no game-over picture"
+  # Centred on the screen, it covers the main window's buttons.
+  wait_focus "$picture" "$patience" || fail "the game-over picture did not take the focus"
   xdotool windowraise "$main"
   click_about "$main"
   about=$(wait_window 'About MyApp' "$patience")
   [[ -n $about ]] || fail "no about box"
+  # It covers the Exit button.
+  wait_focus "$about" "$patience" || fail "the about box did not take the focus"
   if ((round == 1)); then
     xdotool windowraise "$about"
     click "$about" 20 20
@@ -66,6 +84,7 @@ xdotool windowraise "$main"
 click_exit "$main"
 question=$(wait_window "What's up, Zolbert !!" "$patience")
 [[ -n $question ]] || fail "no exit question"
+wait_focus "$question" "$patience" || fail "the exit question did not take the focus"
 xdotool mousemove --window "$question" 20 20 key Return
 wait_game_end "$patience" || fail "the program did not end"
 
