@@ -44,6 +44,7 @@ close_during_question)
   running || fail "the program ended while the question was open"
   window_shown Stackfall || fail "the main window closed under its question"
   window_shown 'God Warning !!!' || fail "the question went away"
+  wait_focus "$question" 10 || fail "the restart question did not take the focus"
   xdotool mousemove --window "$question" 20 20 key n # No: a Yes/No box ignores Escape
   sleep 0.3
   window_shown 'God Warning !!!' && fail "the question stayed after No"
@@ -60,6 +61,7 @@ close_during_question)
   sleep 0.5
   running || fail "the program ended while the exit question was open"
   window_shown Stackfall || fail "the main window closed under the exit question"
+  wait_focus "$question" 10 || fail "the exit question did not take the focus"
   xdotool mousemove --window "$question" 20 20 key Return # OK
   expect_clean_end 10
   echo "faults: closing the main window waits for its question; the game goes on, OK ends it"
@@ -91,6 +93,7 @@ exit_with_pictures_open)
   question=$(wait_window "What's up, Zolbert !!" 10)
   [[ -n $question ]] || fail "no exit question"
   window_shown Form2 && window_shown 'About MyApp' || fail "a picture window closed too soon"
+  wait_focus "$question" 10 || fail "the exit question did not take the focus"
   xdotool mousemove --window "$question" 20 20 key Return # OK
   expect_clean_end 10
   echo "faults: OK on Exit closed the game-over picture, the about box and the game"

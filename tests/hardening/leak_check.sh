@@ -37,20 +37,6 @@ lsan)
   ;;
 esac
 
-# Waits up to $2 seconds for window $1 to have the keyboard focus. The game
-# maps a new window, then raises it and gives it the focus; a slow game
-# (valgrind on a loaded machine) can take a while between the two. Until it
-# has done all three, the window can still come up over the window that a
-# click is meant for, and a key goes to the window that had the focus.
-wait_focus() {
-  local window=$1 seconds=$2 _
-  for _ in $(seq $((seconds * 10))); do
-    [[ $(xdotool getwindowfocus 2>/dev/null) == "$window" ]] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 start_session
 main=$(wait_window Stackfall "$patience")
 [[ -n $main ]] || fail "the main window did not appear"

@@ -17,6 +17,20 @@ window_shown() {
   [[ -n $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null) ]]
 }
 
+# Waits up to $2 seconds for window $1 to have the keyboard focus. The game
+# maps a new window, then raises it and gives it the focus; a slow game
+# (valgrind, a loaded machine) can take a while between the two. Until it
+# has done all three, the window can still come up over the window that a
+# click is meant for, and a key goes to the window that had the focus.
+wait_focus() {
+  local window=$1 seconds=$2 _
+  for _ in $(seq $((seconds * 10))); do
+    [[ $(xdotool getwindowfocus 2>/dev/null) == "$window" ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 active_window() {
   xprop -root _NET_ACTIVE_WINDOW | grep -oE '0x[0-9a-f]+' | head -n1
 }
