@@ -140,7 +140,14 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    return askQuestion(this, question);
+    if (questionChanged_) {
+        questionChanged_(&question);
+    }
+    const Answer answer = askQuestion(this, question);
+    if (questionChanged_) {
+        questionChanged_(nullptr);
+    }
+    return answer;
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <string_view>
 
 class QLineEdit;
@@ -41,6 +42,11 @@ public:
     using QWidget::setFocus;
     void setFocus(FocusTarget target);
     [[nodiscard]] Answer ask(const Question& question);
+    // Called with the question when its box opens, and with nullptr when it
+    // has closed.
+    void onQuestion(std::function<void(const Question*)> changed) {
+        questionChanged_ = std::move(changed);
+    }
 
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
@@ -75,6 +81,7 @@ private:
     GameTimer* clockTimer_;
     Game* game_ = nullptr;
     buttons::ClickTracker clicks_;
+    std::function<void(const Question*)> questionChanged_;
 };
 
 } // namespace stackfall
