@@ -144,7 +144,14 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    return askQuestion(hwnd_, question);
+    if (questionChanged_) {
+        questionChanged_(&question);
+    }
+    const Answer answer = askQuestion(hwnd_, question);
+    if (questionChanged_) {
+        questionChanged_(nullptr);
+    }
+    return answer;
 }
 
 // With Alt held a key arrives as WM_SYSKEYDOWN. It is passed on all the
@@ -193,6 +200,9 @@ void MainWindow::paint() {
 }
 
 LRESULT MainWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (messageHook_ && messageHook_(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_PAINT:
         paint();

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "GamepadInput.h"
+
+#include <array>
+#include <windows.h>
+
+namespace stackfall {
+
+class Game;
+class MainWindow;
+
+// The gamepads on Windows, through XInput, loaded when the program starts
+// (xinput1_4.dll, else xinput9_1_0.dll) so that the program also starts
+// where neither is. Pads are polled only while one is connected and one of
+// the game's windows is active, at most 60 times a second; the empty slots
+// are looked at again only when Windows reports a device arriving or going.
+// The main window passes its messages through handle().
+class Gamepads final : private gamepad::Target {
+public:
+    Gamepads(Game& game, MainWindow& mainWindow);
+    ~Gamepads();
+    Gamepads(const Gamepads&) = delete;
+    Gamepads& operator=(const Gamepads&) = delete;
+
+    // Looks at every slot: at the start, and after a device change.
+    void scan();
+    // True when `message` was the pads' own and is handled.
+    bool handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    [[nodiscard]] bool polling() const { return polling_; }
+
+private:
+    static constexpr DWORD Slots = 4;
+
+    void key(GameKey key) override;
+    void startClicked() override;
+    void answer(Answer answer) override;
+
+    void read(DWORD slot, bool fresh);
+    void poll();
+    void pollWhileWanted();
+
+    Game& game_;
+    HWND window_;
+    gamepad::GamepadInput input_;
+    HMODULE library_ = nullptr;
+    using GetState = DWORD(WINAPI*)(DWORD, void*);
+    GetState getState_ = nullptr;
+    std::array<HDEVNOTIFY, 2> notifications_{};
+    std::array<bool, Slots> connected_{};
+    std::array<DWORD, Slots> packet_{};
+    bool active_ = false;
+    bool polling_ = false;
+};
+
+} // namespace stackfall
