@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Gamepads.h"
 
-#include "Game.h"
 #include "MainWindow.h"
-#include "PictureButtons.h"
 #include "Questions.h"
 
 #include <QDir>
@@ -51,7 +49,7 @@ struct Gamepads::Device {
 };
 
 Gamepads::Gamepads(Game& game, MainWindow& mainWindow)
-    : game_(game), input_(*this, desktopRepeatTiming()) {
+    : target_(game, answerOpenQuestion), input_(target_, desktopRepeatTiming()) {
     repeats_.setSingleShot(true);
     repeats_.setTimerType(Qt::PreciseTimer);
     connect(&repeats_, &QTimer::timeout, this, [this] {
@@ -65,26 +63,16 @@ Gamepads::Gamepads(Game& game, MainWindow& mainWindow)
         input_.setFocused(window != nullptr);
         repeatLater();
     });
-    mainWindow.onQuestion([this](const Question* question) {
-        input_.setQuestion(question);
-        repeatLater();
-    });
+    mainWindow.attach(*this);
 }
 
 Gamepads::~Gamepads() {
     stop();
 }
 
-void Gamepads::key(GameKey key) {
-    game_.keyDown(key);
-}
-
-void Gamepads::startClicked() {
-    buttons::click(game_, buttons::PictureButton::Start);
-}
-
-void Gamepads::answer(Answer answer) {
-    answerOpenQuestion(answer);
+void Gamepads::setQuestion(const Question* question) {
+    input_.setQuestion(question);
+    repeatLater();
 }
 
 void Gamepads::repeatLater() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GamepadInput.h"
+#include "GamepadTarget.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +25,7 @@ class MainWindow;
 // direction repeats. A pad plugged in, or a node that only later lets the
 // player read it, is opened when the folder reports it. Devices that cannot
 // be opened, and a folder that does not exist, are passed over in silence.
-class Gamepads final : public QObject, private gamepad::Target {
+class Gamepads final : public QObject {
     Q_OBJECT
 public:
     // Whether the open device `fd` has a gamepad's buttons.
@@ -41,13 +41,11 @@ public:
     void watch(const QString& folder, DeviceCheck isGamepad = reportsGamepadButtons);
     // The pads open now.
     [[nodiscard]] int count() const;
+    // The question whose box is open, or nullptr once it has closed.
+    void setQuestion(const Question* question);
 
 private:
     struct Device;
-
-    void key(GameKey key) override;
-    void startClicked() override;
-    void answer(Answer answer) override;
 
     void stop();
     void folderChanged();
@@ -56,7 +54,7 @@ private:
     void read(std::size_t slot);
     void repeatLater();
 
-    Game& game_;
+    gamepad::GameTarget target_;
     gamepad::GamepadInput input_;
     QTimer repeats_;
     QString folder_;

@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Game.h"
 #include "GameTimer.h"
+#include "Gamepads.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"
@@ -140,12 +141,12 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    if (questionChanged_) {
-        questionChanged_(&question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(&question);
     }
     const Answer answer = askQuestion(this, question);
-    if (questionChanged_) {
-        questionChanged_(nullptr);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(nullptr);
     }
     return answer;
 }

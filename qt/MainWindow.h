@@ -8,7 +8,6 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <string_view>
 
 class QLineEdit;
@@ -19,6 +18,7 @@ namespace stackfall {
 class CaptionBox;
 class GameTimer;
 class Game;
+class Gamepads;
 
 // The main window. It shows what the game sets and passes every event to the
 // game's handlers; it decides nothing itself.
@@ -42,11 +42,8 @@ public:
     using QWidget::setFocus;
     void setFocus(FocusTarget target);
     [[nodiscard]] Answer ask(const Question& question);
-    // Called with the question when its box opens, and with nullptr when it
-    // has closed.
-    void onQuestion(std::function<void(const Question*)> changed) {
-        questionChanged_ = std::move(changed);
-    }
+    // The pads learn of the questions' opening and closing.
+    void attach(Gamepads& gamepads) { gamepads_ = &gamepads; }
 
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
@@ -81,7 +78,7 @@ private:
     GameTimer* clockTimer_;
     Game* game_ = nullptr;
     buttons::ClickTracker clicks_;
-    std::function<void(const Question*)> questionChanged_;
+    Gamepads* gamepads_ = nullptr;
 };
 
 } // namespace stackfall

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Gamepads.h"
 
-#include "Game.h"
 #include "MainWindow.h"
-#include "PictureButtons.h"
 #include "Questions.h"
 
 #include <array>
@@ -46,11 +44,9 @@ gamepad::RepeatTiming keyboardRepeatTiming() {
 } // namespace
 
 Gamepads::Gamepads(Game& game, MainWindow& mainWindow)
-    : game_(game), window_(mainWindow.handle()), input_(*this, keyboardRepeatTiming()) {
-    mainWindow.onQuestion([this](const Question* question) { input_.setQuestion(question); });
-    mainWindow.onMessage([this](UINT message, WPARAM wParam, LPARAM lParam) {
-        return handle(message, wParam, lParam);
-    });
+    : target_(game, answerOpenQuestion), window_(mainWindow.handle()),
+      input_(target_, keyboardRepeatTiming()) {
+    mainWindow.attach(*this);
 }
 
 Gamepads::~Gamepads() {
@@ -63,18 +59,6 @@ Gamepads::~Gamepads() {
     if (library_ != nullptr) {
         FreeLibrary(library_);
     }
-}
-
-void Gamepads::key(GameKey key) {
-    game_.keyDown(key);
-}
-
-void Gamepads::startClicked() {
-    buttons::click(game_, buttons::PictureButton::Start);
-}
-
-void Gamepads::answer(Answer answer) {
-    answerOpenQuestion(answer);
 }
 
 void Gamepads::scan() {
@@ -164,7 +148,7 @@ void Gamepads::pollWhileWanted() {
     }
 }
 
-bool Gamepads::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+bool Gamepads::handle(UINT message, WPARAM wParam) {
     switch (message) {
     case WM_TIMER:
         if (wParam != PollTimerId) {

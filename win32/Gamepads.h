@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "GamepadInput.h"
+#include "GamepadTarget.h"
 
 #include <array>
 #include <windows.h>
@@ -17,7 +17,7 @@ class MainWindow;
 // the game's windows is active, at most 60 times a second; the empty slots
 // are looked at again only when Windows reports a device arriving or going.
 // The main window passes its messages through handle().
-class Gamepads final : private gamepad::Target {
+class Gamepads final {
 public:
     Gamepads(Game& game, MainWindow& mainWindow);
     ~Gamepads();
@@ -26,23 +26,22 @@ public:
 
     // Looks at every slot: at the start, and after a device change.
     void scan();
-    // True when `message` was the pads' own and is handled.
-    bool handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sees each of the main window's messages first: true when it was the
+    // pads' own and is handled.
+    bool handle(UINT message, WPARAM wParam);
+    // The question whose box is open, or nullptr once it has closed.
+    void setQuestion(const Question* question) { input_.setQuestion(question); }
 
     [[nodiscard]] bool polling() const { return polling_; }
 
 private:
     static constexpr DWORD Slots = 4;
 
-    void key(GameKey key) override;
-    void startClicked() override;
-    void answer(Answer answer) override;
-
     void read(DWORD slot, bool fresh);
     void poll();
     void pollWhileWanted();
 
-    Game& game_;
+    gamepad::GameTarget target_;
     HWND window_;
     gamepad::GamepadInput input_;
     HMODULE library_ = nullptr;

@@ -5,6 +5,7 @@
 #include "Failure.h"
 #include "FocusKeeper.h"
 #include "Game.h"
+#include "Gamepads.h"
 #include "Questions.h"
 #include "Text.h"
 #include "TimerSetting.h"
@@ -144,12 +145,12 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    if (questionChanged_) {
-        questionChanged_(&question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(&question);
     }
     const Answer answer = askQuestion(hwnd_, question);
-    if (questionChanged_) {
-        questionChanged_(nullptr);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(nullptr);
     }
     return answer;
 }
@@ -200,7 +201,7 @@ void MainWindow::paint() {
 }
 
 LRESULT MainWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (messageHook_ && messageHook_(message, wParam, lParam)) {
+    if (gamepads_ != nullptr && gamepads_->handle(message, wParam)) {
         return 0;
     }
     switch (message) {

@@ -21,6 +21,7 @@
 namespace stackfall {
 
 class Game;
+class Gamepads;
 class PictureStore;
 
 // The main window. It shows what the game sets and passes every event to the
@@ -40,15 +41,9 @@ public:
     void onClosed(std::function<void()> closed) { closed_ = std::move(closed); }
     // Called at the end of the first paint.
     void onFirstPaint(std::function<void()> painted) { firstPaint_ = std::move(painted); }
-    // Called with the question when its box opens, and with nullptr once it
-    // has closed.
-    void onQuestion(std::function<void(const Question*)> changed) {
-        questionChanged_ = std::move(changed);
-    }
-    // Sees every message of the window first; true when it handled it.
-    void onMessage(std::function<bool(UINT, WPARAM, LPARAM)> hook) {
-        messageHook_ = std::move(hook);
-    }
+    // The pads see every message of the window first, and the questions'
+    // opening and closing.
+    void attach(Gamepads& gamepads) { gamepads_ = &gamepads; }
 
     // Shows the window centred on the work area of the screen it opens on.
     void show();
@@ -107,8 +102,7 @@ private:
     buttons::ClickTracker clicks_;
     std::function<void()> closed_;
     std::function<void()> firstPaint_;
-    std::function<void(const Question*)> questionChanged_;
-    std::function<bool(UINT, WPARAM, LPARAM)> messageHook_;
+    Gamepads* gamepads_ = nullptr;
 };
 
 } // namespace stackfall
