@@ -56,9 +56,8 @@ Gamepads::~Gamepads() {
             UnregisterDeviceNotification(notification);
         }
     }
-    if (library_ != nullptr) {
-        FreeLibrary(library_);
-    }
+    // XInput stays loaded until the process ends: wine's waits in its
+    // unloading for a thread of its own, which can hang the program's end.
 }
 
 void Gamepads::scan() {
