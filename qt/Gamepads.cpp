@@ -116,8 +116,12 @@ void Gamepads::watch(const QString& folder, DeviceCheck isGamepad) {
     }
     watchNotifier_ = new QSocketNotifier(watchFd_, QSocketNotifier::Read, this);
     connect(watchNotifier_, &QSocketNotifier::activated, this, &Gamepads::folderChanged);
+    openAll();
+}
+
+void Gamepads::openAll() {
     const QStringList names =
-        QDir(folder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
+        QDir(folder_).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
     for (const QString& name : names) {
         open(name);
     }
@@ -142,6 +146,9 @@ void Gamepads::folderChanged() {
     for (ssize_t at = 0; at < length;) {
         const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + at);
         at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        if ((event->mask & IN_Q_OVERFLOW) != 0) {
+            openAll(); // changes were lost: whatever is there now
+        }
         const QString name = event->len > 0 ? QFile::decodeName(event->name) : QString();
         if (!name.startsWith(QLatin1String("event"))) {
             continue;

@@ -49,6 +49,7 @@ private:
 
     void stop();
     void folderChanged();
+    void openAll();
     void open(const QString& name);
     void close(std::size_t slot);
     void read(std::size_t slot);
