@@ -21,6 +21,12 @@ constexpr UINT PollPeriod = 17;
 // mingw-w64's headers lack.
 constexpr GUID XusbInterface{
     0xEC87F1E3, 0xC13B, 0x4100, {0xB5, 0xF7, 0x8B, 0x84, 0xD5, 0x42, 0x60, 0xCB}};
+// A HID device's kind: the generic desktop page's joystick, gamepad and
+// multi-axis controller. XInput's pads are listed as gamepads too.
+constexpr USHORT HidGenericDesktop = 0x01;
+constexpr USHORT HidJoystick = 0x04;
+constexpr USHORT HidGamepad = 0x05;
+constexpr USHORT HidMultiAxis = 0x08;
 constexpr GUID HidInterface{
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
@@ -60,7 +66,43 @@ Gamepads::~Gamepads() {
     // unloading for a thread of its own, which can hang the program's end.
 }
 
+bool Gamepads::gameControllerListed() {
+    std::array<RAWINPUTDEVICELIST, 64> devices{};
+    UINT count = devices.size();
+    const UINT listed = GetRawInputDeviceList(devices.data(), &count, sizeof devices[0]);
+    if (listed == static_cast<UINT>(-1)) {
+        return count > devices.size(); // too many to list: XInput can tell
+    }
+    for (UINT i = 0; i < listed; ++i) {
+        RID_DEVICE_INFO info{};
+        info.cbSize = sizeof info;
+        UINT size = sizeof info;
+        if (devices[i].dwType == RIM_TYPEHID &&
+            GetRawInputDeviceInfoW(devices[i].hDevice, RIDI_DEVICEINFO, &info, &size) > 0 &&
+            info.hid.usUsagePage == HidGenericDesktop &&
+            (info.hid.usUsage == HidJoystick || info.hid.usUsage == HidGamepad ||
+             info.hid.usUsage == HidMultiAxis)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Gamepads::scan() {
+    if (!started_) {
+        started_ = true;
+        notifications_ = {notifyOf(window_, XusbInterface), notifyOf(window_, HidInterface)};
+        active_ = GetActiveWindow() != nullptr;
+        input_.setFocused(active_);
+    }
+    bool connected = false;
+    for (const bool c : connected_) {
+        connected = connected || c;
+    }
+    // XInput is loaded, and asked, only once a game controller is there.
+    if (!connected && !controllerListed_()) {
+        return;
+    }
     if (library_ == nullptr) {
         library_ = LoadLibraryW(L"xinput1_4.dll");
         if (library_ == nullptr) {
@@ -71,9 +113,6 @@ void Gamepads::scan() {
         }
         getState_ = reinterpret_cast<GetState>(
             reinterpret_cast<void*>(GetProcAddress(library_, "XInputGetState")));
-        notifications_ = {notifyOf(window_, XusbInterface), notifyOf(window_, HidInterface)};
-        active_ = GetActiveWindow() != nullptr;
-        input_.setFocused(active_);
     }
     if (getState_ == nullptr) {
         return;

@@ -11,12 +11,14 @@ namespace stackfall {
 class Game;
 class MainWindow;
 
-// The gamepads on Windows, through XInput, loaded when the program starts
+// The gamepads on Windows, through XInput, loaded at run time
 // (xinput1_4.dll, else xinput9_1_0.dll) so that the program also starts
-// where neither is. Pads are polled only while one is connected and one of
-// the game's windows is active, at most 60 times a second; the empty slots
-// are looked at again only when Windows reports a device arriving or going.
-// The main window passes its messages through handle().
+// where neither is, and only once Windows lists a game controller: with
+// none, XInput is neither loaded nor asked. Pads are polled only while one
+// is connected and one of the game's windows is active, at most 60 times a
+// second; the empty slots are looked at again only when Windows reports a
+// device arriving or going. The main window passes its messages through
+// handle().
 class Gamepads final {
 public:
     Gamepads(Game& game, MainWindow& mainWindow);
@@ -34,6 +36,11 @@ public:
 
     [[nodiscard]] bool polling() const { return polling_; }
 
+    // Whether Windows lists a joystick or gamepad among its input devices.
+    using ControllerCheck = bool (*)();
+    [[nodiscard]] static bool gameControllerListed();
+    void setControllerCheck(ControllerCheck check) { controllerListed_ = check; }
+
 private:
     static constexpr DWORD Slots = 4;
 
@@ -50,6 +57,8 @@ private:
     std::array<HDEVNOTIFY, 2> notifications_{};
     std::array<bool, Slots> connected_{};
     std::array<DWORD, Slots> packet_{};
+    ControllerCheck controllerListed_ = gameControllerListed;
+    bool started_ = false;
     bool active_ = false;
     bool polling_ = false;
 };

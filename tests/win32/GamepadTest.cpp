@@ -63,20 +63,22 @@ TEST(GamepadTest, APadPlaysPiecesAndAnswersTheQuestions) {
     StandInPad pad;
     ASSERT_TRUE(pad.loaded()) << "xinput1_4.dll is not the stand-in: WINEDLLOVERRIDES=xinput1_4=n";
     const LONG beforeStart = pad.asked(2);
+    const LONG emptyBefore = pad.asked(3);
     ProgramHarness h({5, 8, 8, 8, 6, 3});
     ASSERT_NE(GetActiveWindow(), nullptr) << "the program's window is not active";
 
-    // No pad: each slot was looked at once, at the start, and no more.
-    const LONG atStart = pad.asked(2);
-    EXPECT_EQ(atStart, beforeStart + 1);
+    // No game controller listed: XInput is not asked, at the start or later.
+    EXPECT_EQ(pad.asked(2), beforeStart);
     h.pump(300);
-    EXPECT_EQ(pad.asked(2), atStart);
+    EXPECT_EQ(pad.asked(2), beforeStart);
     EXPECT_FALSE(h.program.gamepads().polling());
 
-    // Plugged in: Windows says so, and the pad is polled, at most 60 times a
-    // second; the empty slots are not.
+    // Plugged in: Windows lists it and says so, and the pad is polled, at
+    // most 60 times a second; the empty slots only at the change.
     pad.hold(2, 0);
+    h.program.gamepads().setControllerCheck([] { return true; });
     deviceChanged(h, DBT_DEVICEARRIVAL);
+    EXPECT_EQ(pad.asked(3), emptyBefore + 1);
     EXPECT_TRUE(h.program.gamepads().polling());
     const LONG emptyAsked = pad.asked(0);
     const LONG before = pad.asked(2);
@@ -194,6 +196,7 @@ TEST(GamepadTest, PollingStopsWhenThePadGoesOrTheGameIsNotActive) {
     ASSERT_TRUE(pad.loaded());
     ProgramHarness h({6, 3});
     pad.hold(1, 0);
+    h.program.gamepads().setControllerCheck([] { return true; });
     deviceChanged(h, DBT_DEVICEARRIVAL);
     ASSERT_TRUE(h.program.gamepads().polling());
     h.click(ProgramHarness::centreOf(layout::StartButton));
