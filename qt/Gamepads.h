@@ -43,6 +43,8 @@ public:
     [[nodiscard]] int count() const;
     // The question whose box is open, or nullptr once it has closed.
     void setQuestion(const Question* question);
+    // In place of the desktop's keyboard repeat.
+    void setRepeatTiming(gamepad::RepeatTiming timing) { input_.setTiming(timing); }
 
 private:
     struct Device;
