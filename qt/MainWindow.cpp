@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Game.h"
 #include "GameTimer.h"
+#include "Gamepads.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "Levels.h"
@@ -140,7 +141,14 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    return askQuestion(this, question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(&question);
+    }
+    const Answer answer = askQuestion(this, question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(nullptr);
+    }
+    return answer;
 }
 
 void MainWindow::paintEvent(QPaintEvent* event) {

@@ -18,6 +18,7 @@ namespace stackfall {
 class CaptionBox;
 class GameTimer;
 class Game;
+class Gamepads;
 
 // The main window. It shows what the game sets and passes every event to the
 // game's handlers; it decides nothing itself.
@@ -41,6 +42,8 @@ public:
     using QWidget::setFocus;
     void setFocus(FocusTarget target);
     [[nodiscard]] Answer ask(const Question& question);
+    // The pads learn of the questions' opening and closing.
+    void attach(Gamepads& gamepads) { gamepads_ = &gamepads; }
 
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
@@ -75,6 +78,7 @@ private:
     GameTimer* clockTimer_;
     Game* game_ = nullptr;
     buttons::ClickTracker clicks_;
+    Gamepads* gamepads_ = nullptr;
 };
 
 } // namespace stackfall

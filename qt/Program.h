@@ -4,6 +4,7 @@
 #include "ForwardingWindowOps.h"
 #include "Game.h"
 #include "GameTimer.h"
+#include "Gamepads.h"
 #include "MainWindow.h"
 #include "ProgramWindows.h"
 #include "SoundInterface.h"
@@ -26,19 +27,21 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Runs the rules' load step, then shows the main window centred on its
-    // screen.
-    void start();
+    // screen and reads the gamepads of `padFolder`.
+    void start(const QString& padFolder = QStringLiteral("/dev/input"));
 
     [[nodiscard]] MainWindow& mainWindow() { return mainWindow_; }
     [[nodiscard]] ProgramWindows& windows() { return windows_; }
     [[nodiscard]] QtWindowOps& windowOps() { return ops_; }
     [[nodiscard]] Game& game() { return game_; }
+    [[nodiscard]] Gamepads& gamepads() { return gamepads_; }
 
 private:
     MainWindow mainWindow_;
     ProgramWindows windows_;
     QtWindowOps ops_;
     Game game_;
+    Gamepads gamepads_;
 };
 
 } // namespace stackfall

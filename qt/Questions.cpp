@@ -5,6 +5,7 @@
 #include "QuestionButtons.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -84,6 +85,13 @@ Answer askQuestion(QWidget* parent, const Question& question) {
         QObject::connect(&box, &QMessageBox::buttonClicked, &keepOpen, &KeepOpen::answered);
     }
     return questions::answerOf(question.buttons, codeOf(box.exec()));
+}
+
+void answerOpenQuestion(Answer answer) {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (QAbstractButton* button = box != nullptr ? box->button(buttonOf(answer)) : nullptr) {
+        button->click();
+    }
 }
 
 } // namespace stackfall

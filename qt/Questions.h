@@ -13,4 +13,8 @@ namespace stackfall {
 // question mapping says: Cancel, or nothing on a Yes/No box.
 [[nodiscard]] Answer askQuestion(QWidget* parent, const Question& question);
 
+// Clicks the button of the open question's box that gives `answer`, as the
+// player's click would; nothing when no such box is open.
+void answerOpenQuestion(Answer answer);
+
 } // namespace stackfall

@@ -5,6 +5,7 @@
 #include "Failure.h"
 #include "FocusKeeper.h"
 #include "Game.h"
+#include "Gamepads.h"
 #include "Questions.h"
 #include "Text.h"
 #include "TimerSetting.h"
@@ -144,7 +145,14 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    return askQuestion(hwnd_, question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(&question);
+    }
+    const Answer answer = askQuestion(hwnd_, question);
+    if (gamepads_ != nullptr) {
+        gamepads_->setQuestion(nullptr);
+    }
+    return answer;
 }
 
 // With Alt held a key arrives as WM_SYSKEYDOWN. It is passed on all the
@@ -193,6 +201,9 @@ void MainWindow::paint() {
 }
 
 LRESULT MainWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (gamepads_ != nullptr && gamepads_->handle(message, wParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_PAINT:
         paint();

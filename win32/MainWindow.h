@@ -21,6 +21,7 @@
 namespace stackfall {
 
 class Game;
+class Gamepads;
 class PictureStore;
 
 // The main window. It shows what the game sets and passes every event to the
@@ -40,6 +41,9 @@ public:
     void onClosed(std::function<void()> closed) { closed_ = std::move(closed); }
     // Called at the end of the first paint.
     void onFirstPaint(std::function<void()> painted) { firstPaint_ = std::move(painted); }
+    // The pads see every message of the window first, and the questions'
+    // opening and closing.
+    void attach(Gamepads& gamepads) { gamepads_ = &gamepads; }
 
     // Shows the window centred on the work area of the screen it opens on.
     void show();
@@ -98,6 +102,7 @@ private:
     buttons::ClickTracker clicks_;
     std::function<void()> closed_;
     std::function<void()> firstPaint_;
+    Gamepads* gamepads_ = nullptr;
 };
 
 } // namespace stackfall

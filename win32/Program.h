@@ -3,6 +3,7 @@
 
 #include "ForwardingWindowOps.h"
 #include "Game.h"
+#include "Gamepads.h"
 #include "MainWindow.h"
 #include "PictureStore.h"
 #include "ProgramWindows.h"
@@ -29,7 +30,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     // Runs the rules' load step, then shows the main window centred on its
-    // screen.
+    // screen and looks for gamepads.
     void start();
     // Handles the program's messages until it ends; its exit code.
     int run();
@@ -40,6 +41,7 @@ public:
     [[nodiscard]] MainWindow& mainWindow() { return mainWindow_; }
     [[nodiscard]] ProgramWindows& windows() { return windows_; }
     [[nodiscard]] Game& game() { return game_; }
+    [[nodiscard]] Gamepads& gamepads() { return gamepads_; }
 
 private:
     PictureStore pictures_;
@@ -47,6 +49,7 @@ private:
     ProgramWindows windows_;
     Win32WindowOps ops_;
     Game game_;
+    Gamepads gamepads_;
 };
 
 } // namespace stackfall

@@ -4,6 +4,8 @@
 #include "QuestionButtons.h"
 #include "Text.h"
 
+#include <string_view>
+
 namespace stackfall {
 
 namespace {
@@ -42,6 +44,18 @@ Answer askQuestion(HWND owner, const Question& question) {
         UnhookWindowsHookEx(keepOpen);
     }
     return questions::answerOf(question.buttons, pressed);
+}
+
+// The box's buttons have the answers' codes as their ids.
+void answerOpenQuestion(Answer answer) {
+    const HWND box = GetActiveWindow();
+    wchar_t className[8]{};
+    const int id = static_cast<int>(answer);
+    const HWND button = box != nullptr ? GetDlgItem(box, id) : nullptr;
+    if (button != nullptr && GetClassNameW(box, className, 8) > 0 &&
+        std::wstring_view(className) == L"#32770") {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    }
 }
 
 } // namespace stackfall

@@ -11,4 +11,8 @@ namespace stackfall {
 // keep ticking while it is open, so the game goes on behind it.
 [[nodiscard]] Answer askQuestion(HWND owner, const Question& question);
 
+// Presses the button of the open question's box that gives `answer`, as the
+// player's click would; nothing when no box is the active window.
+void answerOpenQuestion(Answer answer);
+
 } // namespace stackfall
