@@ -48,16 +48,20 @@ MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
       gravityTimer_(GravityTimerId, timers::GravityPeriodAtOpen,
                     "Could not start the gravity timer."),
       clockTimer_(ClockTimerId, timers::ClockPeriod, "Could not start the clock.") {
-    // Decoded while the windows are made, at the scale they most likely open
-    // at, the one of the screen the session started on: the window's own
-    // scale is known only once it exists.
-    surface_.preloadPictures(Scale{systemDpi()});
-    if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS)) {
+    // Decoded while the windows are made, and the window made at its size,
+    // at the scale they most likely open at, the one of the screen the
+    // session started on: the window's own scale is known only once it
+    // exists.
+    const int likelyDpi = systemDpi();
+    surface_.preloadPictures(Scale{likelyDpi});
+    if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS,
+                             WindowIcon::forClass)) {
         failed("Could not register the main window's class.");
     }
+    const SIZE frame = frameSize(layout::ClientSize, Style, likelyDpi);
     hwnd_ = checked(CreateWindowExW(0, ClassName, wide(windows::MainTitle).c_str(), Style,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    nullptr, nullptr, instance, this),
+                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr,
+                                    nullptr, instance, this),
                     "Could not create the main window.");
     clockPanel_.emplace(instance, hwnd_, palette::MidGrey, captions::ClockText,
                         CaptionBox::Fit::SizedToText, true);
@@ -89,7 +93,9 @@ void MainWindow::attach(Game& game) {
 // Sizes the window so that its client area is exactly the layout's at
 // `dpi`. Where the frame drawn is not the one Windows reports for that scale
 // (wine keeps the session's title bar: 18 pixels too tall a client area at
-// 200 %), the size is corrected by what the client area came out as.
+// 200 %), the size is corrected by what the client area came out as. A
+// window that has its size already is not resized: under wine each resize
+// goes to the X server.
 void MainWindow::rescale(int dpi) {
     scale_.dpi = dpi;
     surface_.rescale(scale_);
@@ -103,7 +109,11 @@ void MainWindow::rescale(int dpi) {
         SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    resize(frame.cx, frame.cy);
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    if (widthOf(now) != frame.cx || heightOf(now) != frame.cy) {
+        resize(frame.cx, frame.cy);
+    }
     RECT client{};
     GetClientRect(hwnd_, &client);
     const int wider = scale_.px(layout::ClientSize.width) - widthOf(client);
@@ -185,7 +195,7 @@ void MainWindow::click(buttons::PictureButton button) {
 
 void MainWindow::paint() {
     repaints_.flush(); // a paint sent straight away comes before the flush
-    surface_.paintUpdate(hwnd_, model_);
+    surface_.paintUpdate(hwnd_, model_, std::exchange(painted_, true));
     if (firstPaint_) {
         GdiFlush();
         std::exchange(firstPaint_, nullptr)();

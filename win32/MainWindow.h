@@ -98,6 +98,7 @@ private:
     buttons::ClickTracker clicks_;
     std::function<void()> closed_;
     std::function<void()> firstPaint_;
+    bool painted_ = false; // once, the window has shown what it painted
 };
 
 } // namespace stackfall

@@ -92,13 +92,15 @@ void Surface::rescale(const Scale& scale) {
     }
 }
 
-void Surface::paintUpdate(HWND window, const SurfaceModel& model) const {
+void Surface::paintUpdate(HWND window, const SurfaceModel& model, bool buffered) const {
     const GdiObject<HRGN> dirty(CreateRectRgn(0, 0, 0, 0));
     GetUpdateRgn(window, dirty.get(), FALSE);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     const RECT box = ps.rcPaint;
-    if (IsRectEmpty(&box) == FALSE) {
+    if (!buffered) {
+        paint(dc, dirty.get(), model);
+    } else if (IsRectEmpty(&box) == FALSE) {
         HDC buffer = CreateCompatibleDC(dc);
         const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, widthOf(box), heightOf(box)));
         {

@@ -26,9 +26,11 @@ public:
     // first paint.
     void rescale(const Scale& scale);
 
-    // Paints the update region of `window`, through a buffer so that
-    // nothing flickers.
-    void paintUpdate(HWND window, const SurfaceModel& model) const;
+    // Paints the update region of `window`: through a buffer, so that
+    // nothing flickers, once the window has shown something; straight on
+    // the window before that, when nothing of it can flicker, which saves
+    // the first paint a copy of the whole window.
+    void paintUpdate(HWND window, const SurfaceModel& model, bool buffered) const;
     // Paints what lies in `dirty` (device pixels).
     void paint(HDC dc, HRGN dirty, const SurfaceModel& model) const;
 
