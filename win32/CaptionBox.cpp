@@ -39,10 +39,11 @@ CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
                             instance, this);
 }
 
-void CaptionBox::place(const Rect& r, const Scale& scale) {
+void CaptionBox::place(const Rect& r, const Scale& scale, const CaptionFaces& faces) {
     scale_ = scale;
-    designFont_ = Fit::SizedToText == fit_ ? fittedFont(caption_, scale)
-                                           : captionFont(caption_.points, caption_.bold, scale);
+    designFont_ = Fit::SizedToText == fit_
+                      ? fittedFont(caption_, scale, faces)
+                      : captionFont(caption_.points, caption_.bold, scale, faces);
     stackfall::place(hwnd_, r, scale);
     fitCaption();
     InvalidateRect(hwnd_, nullptr, FALSE);

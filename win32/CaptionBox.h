@@ -11,6 +11,8 @@
 
 namespace stackfall {
 
+class CaptionFaces;
+
 // A picture box that holds one label: the score panel with the score, the
 // clock panel with the clock. It takes the focus when clicked; its keys reach
 // the game through the program's one key handler.
@@ -27,7 +29,7 @@ public:
     CaptionBox& operator=(const CaptionBox&) = delete;
 
     // Moves the box to `r` (logical pixels) at the screen's scale.
-    void place(const Rect& r, const Scale& scale);
+    void place(const Rect& r, const Scale& scale, const CaptionFaces& faces);
     void setText(std::string_view text);
     [[nodiscard]] HWND handle() const { return hwnd_; }
 

@@ -4,6 +4,7 @@
 #include "Dpi.h"
 #include "Failure.h"
 #include "FocusKeeper.h"
+#include "Fonts.h"
 #include "Game.h"
 #include "Questions.h"
 #include "Text.h"
@@ -98,9 +99,10 @@ void MainWindow::attach(Game& game) {
 // goes to the X server.
 void MainWindow::rescale(int dpi) {
     scale_.dpi = dpi;
-    surface_.rescale(scale_);
-    clockPanel_->place(layout::ClockPanel, scale_);
-    scorePanel_->place(layout::ScorePanel, scale_);
+    const CaptionFaces faces;
+    surface_.rescale(scale_, faces);
+    clockPanel_->place(layout::ClockPanel, scale_, faces);
+    scorePanel_->place(layout::ScorePanel, scale_, faces);
     place(levelBar_->handle(), layout::LevelBar, scale_);
     place(focusKeeper_, layout::FocusKeeper, scale_);
     icon_.set(instance_, hwnd_, dpi);

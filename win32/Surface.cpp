@@ -76,14 +76,14 @@ void Surface::preloadPictures(const Scale& scale) {
     pictures_.preload(drawing::FirstFramePictures, scale);
 }
 
-void Surface::rescale(const Scale& scale) {
+void Surface::rescale(const Scale& scale, const CaptionFaces& faces) {
     scale_ = scale;
-    levelFont_ = captionFont(captions::LevelText.points, captions::LevelText.bold, scale);
+    levelFont_ = captionFont(captions::LevelText.points, captions::LevelText.bold, scale, faces);
     // Captions sized to their text keep their top left corner.
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const captions::Caption& caption = *drawing::FixedCaptions[i];
         Label& label = labels_[i];
-        label.font = fittedFont(caption, scale);
+        label.font = fittedFont(caption, scale, faces);
         label.text = wide(caption.text);
         const SIZE size = textSize(label.font.get(), label.text);
         const int left = scale.px(caption.rect.x);

@@ -10,6 +10,7 @@
 
 namespace stackfall {
 
+class CaptionFaces;
 class PictureStore;
 
 // Draws the graphics straight on the main window, the shapes, the pictures
@@ -24,7 +25,7 @@ public:
 
     // Makes the captions' faces for the window's scale: first before the
     // first paint.
-    void rescale(const Scale& scale);
+    void rescale(const Scale& scale, const CaptionFaces& faces);
 
     // Paints the update region of `window`: through a buffer, so that
     // nothing flickers, once the window has shown something; straight on
