@@ -15,13 +15,12 @@ constexpr wchar_t ClassName[] = L"StackfallCaptionBox";
 // How far below the top of the line the middle of the digits lies: digits
 // stand about seven tenths of the em high on the baseline.
 int digitMiddle(HFONT font) {
-    HDC screen = GetDC(nullptr);
+    const MeasuringDc dc;
     TEXTMETRICW metrics{};
     {
-        const Selected selected(screen, font);
-        GetTextMetricsW(screen, &metrics);
+        const Selected selected(dc.get(), font);
+        GetTextMetricsW(dc.get(), &metrics);
     }
-    ReleaseDC(nullptr, screen);
     const int em = metrics.tmHeight - metrics.tmInternalLeading;
     return metrics.tmAscent - em * 7 / 20;
 }

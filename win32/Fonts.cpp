@@ -17,19 +17,6 @@ namespace {
 // Tahoma, for one, has a bold face drawn no heavier than its regular one.
 constexpr wchar_t StandInFace[] = L"Microsoft Sans Serif";
 
-// A device context to measure in, for one scope.
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    [[nodiscard]] HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
     LOGFONTW font{};
     font.lfHeight = -pixels; // the em, not the cell
@@ -47,9 +34,9 @@ CaptionFaces::CaptionFaces() {
     LOGFONTW family{};
     family.lfCharSet = DEFAULT_CHARSET;
     wcsncpy(family.lfFaceName, wide(captions::FaceName).c_str(), LF_FACESIZE - 1);
-    const ScreenDc screen;
+    const MeasuringDc dc;
     EnumFontFamiliesExW(
-        screen.get(), &family,
+        dc.get(), &family,
         [](const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM data) -> int {
             auto* self = reinterpret_cast<CaptionFaces*>(data);
             if ((type & RASTER_FONTTYPE) == 0) {
@@ -75,10 +62,10 @@ LOGFONTW CaptionFaces::face(double points, bool bold, const Scale& scale) const 
 }
 
 SIZE textSize(HFONT font, std::wstring_view text) {
-    const ScreenDc screen;
-    const Selected selected(screen.get(), font);
+    const MeasuringDc dc;
+    const Selected selected(dc.get(), font);
     SIZE size{};
-    GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &size);
     return size;
 }
 
@@ -101,9 +88,9 @@ GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale
     // Narrower glyphs through the average character width.
     TEXTMETRICW metrics{};
     {
-        const ScreenDc screen;
-        const Selected selected(screen.get(), made.get());
-        GetTextMetricsW(screen.get(), &metrics);
+        const MeasuringDc dc;
+        const Selected selected(dc.get(), made.get());
+        GetTextMetricsW(dc.get(), &metrics);
     }
     const int narrowest =
         std::max(1, static_cast<int>(metrics.tmAveCharWidth) * captions::NarrowestPercent / 100);
