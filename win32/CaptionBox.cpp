@@ -27,15 +27,15 @@ int digitMiddle(HFONT font) {
 
 } // namespace
 
-CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
+CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, const RECT& at, Rgb background,
                        const captions::Caption& caption, Fit fit, bool sunken)
     : background_(background), caption_(caption), fit_(fit), text_(wide(caption.text)) {
     if (!registerWindowClass(instance, ClassName, windowProcOf<CaptionBox>)) {
         failed("Could not register the picture boxes' class.");
     }
     hwnd_ = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
-                            instance, this);
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, at.left, at.top, widthOf(at),
+                            heightOf(at), parent, nullptr, instance, this);
 }
 
 void CaptionBox::place(const Rect& r, const Scale& scale, const CaptionFaces& faces) {
@@ -45,7 +45,9 @@ void CaptionBox::place(const Rect& r, const Scale& scale, const CaptionFaces& fa
                       : captionFont(caption_.points, caption_.bold, scale, faces);
     stackfall::place(hwnd_, r, scale);
     fitCaption();
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (IsWindowVisible(hwnd_) != FALSE) { // a window is painted whole when it shows
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 }
 
 void CaptionBox::fitCaption() {

@@ -23,8 +23,9 @@ public:
         Centred,     // centred; one too wide is drawn smaller, its middle kept
     };
 
-    CaptionBox(HINSTANCE instance, HWND parent, Rgb background, const captions::Caption& caption,
-               Fit fit, bool sunken);
+    // Made at `at`, device pixels.
+    CaptionBox(HINSTANCE instance, HWND parent, const RECT& at, Rgb background,
+               const captions::Caption& caption, Fit fit, bool sunken);
     CaptionBox(const CaptionBox&) = delete;
     CaptionBox& operator=(const CaptionBox&) = delete;
 

@@ -64,20 +64,22 @@ MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
                                     CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr,
                                     nullptr, instance, this),
                     "Could not create the main window.");
-    clockPanel_.emplace(instance, hwnd_, palette::MidGrey, captions::ClockText,
-                        CaptionBox::Fit::SizedToText, true);
+    // The controls are made where they go at the window's scale.
+    const Scale opening{dpiOf(hwnd_)};
+    clockPanel_.emplace(instance, hwnd_, opening.rect(layout::ClockPanel), palette::MidGrey,
+                        captions::ClockText, CaptionBox::Fit::SizedToText, true);
     checked(clockPanel_->handle(), "Could not create the clock panel.");
-    scorePanel_.emplace(instance, hwnd_, palette::Black, captions::ScoreText,
-                        CaptionBox::Fit::Centred, false);
+    scorePanel_.emplace(instance, hwnd_, opening.rect(layout::ScorePanel), palette::Black,
+                        captions::ScoreText, CaptionBox::Fit::Centred, false);
     checked(scorePanel_->handle(), "Could not create the score panel.");
-    levelBar_.emplace(instance, hwnd_);
-    focusKeeper_ = createFocusKeeper(instance, hwnd_);
+    levelBar_.emplace(instance, hwnd_, opening.rect(layout::LevelBar));
+    focusKeeper_ = createFocusKeeper(instance, hwnd_, opening.rect(layout::FocusKeeper));
     focusOrder_.emplace(std::array{clockPanel_->handle(), scorePanel_->handle(),
                                    levelBar_->handle(), focusKeeper_});
     repaints_.attach(hwnd_);
     gravityTimer_.attach(hwnd_);
     clockTimer_.attach(hwnd_);
-    rescale(dpiOf(hwnd_));
+    rescale(opening.dpi);
 }
 
 MainWindow::~MainWindow() {
@@ -123,7 +125,9 @@ void MainWindow::rescale(int dpi) {
     if (wider != 0 || taller != 0) {
         resize(frame.cx + wider, frame.cy + taller);
     }
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (IsWindowVisible(hwnd_) != FALSE) { // a window is painted whole when it shows
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 }
 
 void MainWindow::show() {
