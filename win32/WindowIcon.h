@@ -12,7 +12,8 @@ namespace stackfall {
 // session's scale, the one a window most likely opens at; a window at
 // another scale gets its own, taken again from the icon's sizes whenever the
 // scale changes. Each icon a window is given costs wine a conversion for the
-// X server before the first paint, so none is given while the class's fit.
+// X server before the first paint, so none is given while the class's icons
+// fit the window's scale.
 class WindowIcon {
 public:
     WindowIcon() = default;
