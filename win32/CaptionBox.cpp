@@ -15,37 +15,39 @@ constexpr wchar_t ClassName[] = L"StackfallCaptionBox";
 // How far below the top of the line the middle of the digits lies: digits
 // stand about seven tenths of the em high on the baseline.
 int digitMiddle(HFONT font) {
-    HDC screen = GetDC(nullptr);
+    const MeasuringDc dc;
     TEXTMETRICW metrics{};
     {
-        const Selected selected(screen, font);
-        GetTextMetricsW(screen, &metrics);
+        const Selected selected(dc.get(), font);
+        GetTextMetricsW(dc.get(), &metrics);
     }
-    ReleaseDC(nullptr, screen);
     const int em = metrics.tmHeight - metrics.tmInternalLeading;
     return metrics.tmAscent - em * 7 / 20;
 }
 
 } // namespace
 
-CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, Rgb background,
+CaptionBox::CaptionBox(HINSTANCE instance, HWND parent, const RECT& at, Rgb background,
                        const captions::Caption& caption, Fit fit, bool sunken)
     : background_(background), caption_(caption), fit_(fit), text_(wide(caption.text)) {
     if (!registerWindowClass(instance, ClassName, windowProcOf<CaptionBox>)) {
         failed("Could not register the picture boxes' class.");
     }
     hwnd_ = CreateWindowExW(sunken ? WS_EX_CLIENTEDGE : 0, ClassName, L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
-                            instance, this);
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP, at.left, at.top, widthOf(at),
+                            heightOf(at), parent, nullptr, instance, this);
 }
 
-void CaptionBox::place(const Rect& r, const Scale& scale) {
+void CaptionBox::place(const Rect& r, const Scale& scale, const CaptionFaces& faces) {
     scale_ = scale;
-    designFont_ = Fit::SizedToText == fit_ ? fittedFont(caption_, scale)
-                                           : captionFont(caption_.points, caption_.bold, scale);
+    designFont_ = Fit::SizedToText == fit_
+                      ? fittedFont(caption_, scale, faces)
+                      : captionFont(caption_.points, caption_.bold, scale, faces);
     stackfall::place(hwnd_, r, scale);
     fitCaption();
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (IsWindowVisible(hwnd_) != FALSE) { // a window is painted whole when it shows
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 }
 
 void CaptionBox::fitCaption() {

@@ -11,6 +11,8 @@
 
 namespace stackfall {
 
+class CaptionFaces;
+
 // A picture box that holds one label: the score panel with the score, the
 // clock panel with the clock. It takes the focus when clicked; its keys reach
 // the game through the program's one key handler.
@@ -21,13 +23,14 @@ public:
         Centred,     // centred; one too wide is drawn smaller, its middle kept
     };
 
-    CaptionBox(HINSTANCE instance, HWND parent, Rgb background, const captions::Caption& caption,
-               Fit fit, bool sunken);
+    // Made at `at`, device pixels.
+    CaptionBox(HINSTANCE instance, HWND parent, const RECT& at, Rgb background,
+               const captions::Caption& caption, Fit fit, bool sunken);
     CaptionBox(const CaptionBox&) = delete;
     CaptionBox& operator=(const CaptionBox&) = delete;
 
     // Moves the box to `r` (logical pixels) at the screen's scale.
-    void place(const Rect& r, const Scale& scale);
+    void place(const Rect& r, const Scale& scale, const CaptionFaces& faces);
     void setText(std::string_view text);
     [[nodiscard]] HWND handle() const { return hwnd_; }
 

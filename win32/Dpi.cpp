@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Dpi.h"
 
+#include "GdiObject.h"
+
 namespace stackfall {
 
 namespace {
@@ -17,9 +19,8 @@ Function user32(const char* name) {
 } // namespace
 
 int systemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const MeasuringDc dc;
+    const int dpi = GetDeviceCaps(dc.get(), LOGPIXELSY);
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

@@ -3,6 +3,7 @@
 
 #include "Captions.h"
 #include "Failure.h"
+#include "Scale.h"
 #include "Text.h"
 
 namespace stackfall {
@@ -22,12 +23,12 @@ LRESULT CALLBACK withoutCaret(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-HWND createFocusKeeper(HINSTANCE instance, HWND parent) {
-    const HWND keeper =
-        checked(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(captions::FocusKeeperText).c_str(),
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL,
-                                0, 0, 0, 0, parent, nullptr, instance, nullptr),
-                "Could not create the focus keeper.");
+HWND createFocusKeeper(HINSTANCE instance, HWND parent, const RECT& at) {
+    const HWND keeper = checked(
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", wide(captions::FocusKeeperText).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL, at.left,
+                        at.top, widthOf(at), heightOf(at), parent, nullptr, instance, nullptr),
+        "Could not create the focus keeper.");
     SetWindowLongPtrW(keeper, GWLP_USERDATA, GetWindowLongPtrW(keeper, GWLP_WNDPROC));
     SetWindowLongPtrW(keeper, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(withoutCaret));
     return keeper;

@@ -17,19 +17,6 @@ namespace {
 // Tahoma, for one, has a bold face drawn no heavier than its regular one.
 constexpr wchar_t StandInFace[] = L"Microsoft Sans Serif";
 
-// A device context to measure in, for one scope.
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    [[nodiscard]] HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
     LOGFONTW font{};
     font.lfHeight = -pixels; // the em, not the cell
@@ -41,52 +28,56 @@ LOGFONTW logFont(const wchar_t* face, int pixels, bool bold) {
     return font;
 }
 
-// Whether GDI has the face of `font`: any size of an outline face, only the
-// sizes drawn for it of a bitmap face, which GDI would otherwise blow up.
-bool hasFaceAtSize(const LOGFONTW& font) {
-    struct Search {
-        int em;
-        bool found;
-    } search{-font.lfHeight, false};
-    LOGFONTW family{};
-    family.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(family.lfFaceName, font.lfFaceName, LF_FACESIZE - 1);
-    const ScreenDc screen;
-    EnumFontFamiliesExW(
-        screen.get(), &family,
-        [](const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM data) -> int {
-            auto* s = reinterpret_cast<Search*>(data);
-            s->found = (type & RASTER_FONTTYPE) == 0 ||
-                       metrics->tmHeight - metrics->tmInternalLeading == s->em;
-            return s->found ? 0 : 1;
-        },
-        reinterpret_cast<LPARAM>(&search), 0);
-    return search.found;
-}
-
-LOGFONTW chosenFace(double points, bool bold, const Scale& scale) {
-    const int pixels = scale.px(captions::pixelSize(points));
-    const LOGFONTW font = logFont(wide(captions::FaceName).c_str(), pixels, bold);
-    return hasFaceAtSize(font) ? font : logFont(StandInFace, pixels, bold);
-}
-
 } // namespace
 
+CaptionFaces::CaptionFaces() {
+    LOGFONTW family{};
+    family.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(family.lfFaceName, wide(captions::FaceName).c_str(), LF_FACESIZE - 1);
+    const MeasuringDc dc;
+    EnumFontFamiliesExW(
+        dc.get(), &family,
+        [](const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM data) -> int {
+            auto* self = reinterpret_cast<CaptionFaces*>(data);
+            if ((type & RASTER_FONTTYPE) == 0) {
+                self->outline_ = true;
+                return 0; // every size
+            }
+            const auto em =
+                static_cast<std::size_t>(metrics->tmHeight - metrics->tmInternalLeading);
+            if (em < self->bitmapSizes_.size()) {
+                self->bitmapSizes_.set(em);
+            }
+            return 1;
+        },
+        reinterpret_cast<LPARAM>(this), 0);
+}
+
+LOGFONTW CaptionFaces::face(double points, bool bold, const Scale& scale) const {
+    const int pixels = scale.px(captions::pixelSize(points));
+    const auto em = static_cast<std::size_t>(pixels);
+    const bool designed = outline_ || (em < bitmapSizes_.size() && bitmapSizes_.test(em));
+    return designed ? logFont(wide(captions::FaceName).c_str(), pixels, bold)
+                    : logFont(StandInFace, pixels, bold);
+}
+
 SIZE textSize(HFONT font, std::wstring_view text) {
-    const ScreenDc screen;
-    const Selected selected(screen.get(), font);
+    const MeasuringDc dc;
+    const Selected selected(dc.get(), font);
     SIZE size{};
-    GetTextExtentPoint32W(screen.get(), text.data(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc.get(), text.data(), static_cast<int>(text.size()), &size);
     return size;
 }
 
-GdiObject<HFONT> captionFont(double points, bool bold, const Scale& scale) {
-    const LOGFONTW font = chosenFace(points, bold, scale);
+GdiObject<HFONT> captionFont(double points, bool bold, const Scale& scale,
+                             const CaptionFaces& faces) {
+    const LOGFONTW font = faces.face(points, bold, scale);
     return GdiObject<HFONT>(CreateFontIndirectW(&font));
 }
 
-GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale) {
-    LOGFONTW font = chosenFace(caption.points, caption.bold, scale);
+GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale,
+                            const CaptionFaces& faces) {
+    LOGFONTW font = faces.face(caption.points, caption.bold, scale);
     GdiObject<HFONT> made(CreateFontIndirectW(&font));
     const std::wstring text = wide(caption.text);
     const int designWidth = scale.px(caption.rect.width);
@@ -97,9 +88,9 @@ GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale
     // Narrower glyphs through the average character width.
     TEXTMETRICW metrics{};
     {
-        const ScreenDc screen;
-        const Selected selected(screen.get(), made.get());
-        GetTextMetricsW(screen.get(), &metrics);
+        const MeasuringDc dc;
+        const Selected selected(dc.get(), made.get());
+        GetTextMetricsW(dc.get(), &metrics);
     }
     const int narrowest =
         std::max(1, static_cast<int>(metrics.tmAveCharWidth) * captions::NarrowestPercent / 100);
@@ -115,8 +106,8 @@ GdiObject<HFONT> fittedFont(const captions::Caption& caption, const Scale& scale
 }
 
 GdiObject<HFONT> shrunkToWidth(const captions::Caption& caption, std::wstring_view text, int width,
-                               const Scale& scale) {
-    LOGFONTW font = chosenFace(caption.points, caption.bold, scale);
+                               const Scale& scale, const CaptionFaces& faces) {
+    LOGFONTW font = faces.face(caption.points, caption.bold, scale);
     GdiObject<HFONT> made(CreateFontIndirectW(&font));
     while (-font.lfHeight > 1 && textSize(made.get(), text).cx > width) {
         ++font.lfHeight; // one pixel smaller

@@ -30,6 +30,22 @@ private:
     HGDIOBJ previous_;
 };
 
+// A device context to measure text in and read the screen's scale from, for
+// one scope: a memory one compatible with the screen, which measures as the
+// screen does. The screen's own would cost wine a round trip to its server
+// each time it is taken, about ten times as long.
+class MeasuringDc {
+public:
+    MeasuringDc() : dc_(CreateCompatibleDC(nullptr)) {}
+    ~MeasuringDc() { DeleteDC(dc_); }
+    MeasuringDc(const MeasuringDc&) = delete;
+    MeasuringDc& operator=(const MeasuringDc&) = delete;
+    [[nodiscard]] HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
 [[nodiscard]] inline COLORREF colorRef(Rgb c) {
     return RGB(red(c), green(c), blue(c));
 }

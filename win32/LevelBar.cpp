@@ -3,18 +3,24 @@
 
 #include "Failure.h"
 #include "Levels.h"
+#include "Scale.h"
 
 #include <algorithm>
 
 namespace stackfall {
 
-LevelBar::LevelBar(HINSTANCE instance, HWND parent)
+LevelBar::LevelBar(HINSTANCE instance, HWND parent, const RECT& at)
     : hwnd_(checked(CreateWindowExW(0, L"SCROLLBAR", nullptr,
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0, 0, 0,
-                                    parent, nullptr, instance, nullptr),
+                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, at.left, at.top,
+                                    widthOf(at), heightOf(at), parent, nullptr, instance, nullptr),
                     "Could not create the level bar.")) {
-    SetScrollRange(hwnd_, SB_CTL, 1, levels::Count, FALSE);
-    SetScrollPos(hwnd_, SB_CTL, 1, TRUE);
+    SCROLLINFO range{};
+    range.cbSize = sizeof range;
+    range.fMask = SIF_RANGE | SIF_POS;
+    range.nMin = 1;
+    range.nMax = levels::Count;
+    range.nPos = 1;
+    SetScrollInfo(hwnd_, SB_CTL, &range, TRUE);
 }
 
 int LevelBar::value() const {

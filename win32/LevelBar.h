@@ -11,7 +11,8 @@ namespace stackfall {
 // level, the lower one raises it.
 class LevelBar {
 public:
-    LevelBar(HINSTANCE instance, HWND parent);
+    // Made at `at`, device pixels; given none, nowhere until placed.
+    LevelBar(HINSTANCE instance, HWND parent, const RECT& at = {});
 
     // The bar's WM_VSCROLL: moves it as asked, within the levels; the new
     // level when that changed it.

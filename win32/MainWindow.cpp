@@ -4,6 +4,7 @@
 #include "Dpi.h"
 #include "Failure.h"
 #include "FocusKeeper.h"
+#include "Fonts.h"
 #include "Game.h"
 #include "Gamepads.h"
 #include "Questions.h"
@@ -49,31 +50,37 @@ MainWindow::MainWindow(HINSTANCE instance, PictureStore& pictures)
       gravityTimer_(GravityTimerId, timers::GravityPeriodAtOpen,
                     "Could not start the gravity timer."),
       clockTimer_(ClockTimerId, timers::ClockPeriod, "Could not start the clock.") {
-    // Decoded while the windows are made, at the scale they most likely open
-    // at, the one of the screen the session started on: the window's own
-    // scale is known only once it exists.
-    surface_.preloadPictures(Scale{systemDpi()});
-    if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS)) {
+    // Decoded while the windows are made, and the window made at its size,
+    // at the scale they most likely open at, the one of the screen the
+    // session started on: the window's own scale is known only once it
+    // exists.
+    const int likelyDpi = systemDpi();
+    surface_.preloadPictures(Scale{likelyDpi});
+    if (!registerWindowClass(instance, ClassName, windowProcOf<MainWindow>, CS_DBLCLKS,
+                             WindowIcon::forClass)) {
         failed("Could not register the main window's class.");
     }
+    const SIZE frame = frameSize(layout::ClientSize, Style, likelyDpi);
     hwnd_ = checked(CreateWindowExW(0, ClassName, wide(windows::MainTitle).c_str(), Style,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    nullptr, nullptr, instance, this),
+                                    CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, nullptr,
+                                    nullptr, instance, this),
                     "Could not create the main window.");
-    clockPanel_.emplace(instance, hwnd_, palette::MidGrey, captions::ClockText,
-                        CaptionBox::Fit::SizedToText, true);
+    // The controls are made where they go at the window's scale.
+    const Scale opening{dpiOf(hwnd_)};
+    clockPanel_.emplace(instance, hwnd_, opening.rect(layout::ClockPanel), palette::MidGrey,
+                        captions::ClockText, CaptionBox::Fit::SizedToText, true);
     checked(clockPanel_->handle(), "Could not create the clock panel.");
-    scorePanel_.emplace(instance, hwnd_, palette::Black, captions::ScoreText,
-                        CaptionBox::Fit::Centred, false);
+    scorePanel_.emplace(instance, hwnd_, opening.rect(layout::ScorePanel), palette::Black,
+                        captions::ScoreText, CaptionBox::Fit::Centred, false);
     checked(scorePanel_->handle(), "Could not create the score panel.");
-    levelBar_.emplace(instance, hwnd_);
-    focusKeeper_ = createFocusKeeper(instance, hwnd_);
+    levelBar_.emplace(instance, hwnd_, opening.rect(layout::LevelBar));
+    focusKeeper_ = createFocusKeeper(instance, hwnd_, opening.rect(layout::FocusKeeper));
     focusOrder_.emplace(std::array{clockPanel_->handle(), scorePanel_->handle(),
                                    levelBar_->handle(), focusKeeper_});
     repaints_.attach(hwnd_);
     gravityTimer_.attach(hwnd_);
     clockTimer_.attach(hwnd_);
-    rescale(dpiOf(hwnd_));
+    rescale(opening.dpi);
 }
 
 MainWindow::~MainWindow() {
@@ -90,12 +97,15 @@ void MainWindow::attach(Game& game) {
 // Sizes the window so that its client area is exactly the layout's at
 // `dpi`. Where the frame drawn is not the one Windows reports for that scale
 // (wine keeps the session's title bar: 18 pixels too tall a client area at
-// 200 %), the size is corrected by what the client area came out as.
+// 200 %), the size is corrected by what the client area came out as. A
+// window that has its size already is not resized: under wine each resize
+// goes to the X server.
 void MainWindow::rescale(int dpi) {
     scale_.dpi = dpi;
-    surface_.rescale(scale_);
-    clockPanel_->place(layout::ClockPanel, scale_);
-    scorePanel_->place(layout::ScorePanel, scale_);
+    const CaptionFaces faces;
+    surface_.rescale(scale_, faces);
+    clockPanel_->place(layout::ClockPanel, scale_, faces);
+    scorePanel_->place(layout::ScorePanel, scale_, faces);
     place(levelBar_->handle(), layout::LevelBar, scale_);
     place(focusKeeper_, layout::FocusKeeper, scale_);
     icon_.set(instance_, hwnd_, dpi);
@@ -104,7 +114,11 @@ void MainWindow::rescale(int dpi) {
         SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    resize(frame.cx, frame.cy);
+    RECT now{};
+    GetWindowRect(hwnd_, &now);
+    if (widthOf(now) != frame.cx || heightOf(now) != frame.cy) {
+        resize(frame.cx, frame.cy);
+    }
     RECT client{};
     GetClientRect(hwnd_, &client);
     const int wider = scale_.px(layout::ClientSize.width) - widthOf(client);
@@ -112,7 +126,9 @@ void MainWindow::rescale(int dpi) {
     if (wider != 0 || taller != 0) {
         resize(frame.cx + wider, frame.cy + taller);
     }
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    if (IsWindowVisible(hwnd_) != FALSE) { // a window is painted whole when it shows
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
 }
 
 void MainWindow::show() {
@@ -193,7 +209,7 @@ void MainWindow::click(buttons::PictureButton button) {
 
 void MainWindow::paint() {
     repaints_.flush(); // a paint sent straight away comes before the flush
-    surface_.paintUpdate(hwnd_, model_);
+    surface_.paintUpdate(hwnd_, model_, std::exchange(painted_, true));
     if (firstPaint_) {
         GdiFlush();
         std::exchange(firstPaint_, nullptr)();

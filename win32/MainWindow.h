@@ -103,6 +103,7 @@ private:
     std::function<void()> closed_;
     std::function<void()> firstPaint_;
     Gamepads* gamepads_ = nullptr;
+    bool painted_ = false; // once, the window has shown what it painted
 };
 
 } // namespace stackfall

@@ -30,9 +30,16 @@ struct Scale {
     return r.bottom - r.top;
 }
 
-// Moves the child window `control` to `r` (logical pixels) at `scale`.
+// Moves the child window `control` to `r` (logical pixels) at `scale`,
+// unless it is there already: under wine each move goes to its server.
 inline void place(HWND control, const Rect& r, const Scale& scale) {
     const RECT device = scale.rect(r);
+    RECT now{};
+    GetWindowRect(control, &now);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&now), 2);
+    if (EqualRect(&now, &device) != FALSE) {
+        return;
+    }
     SetWindowPos(control, nullptr, device.left, device.top, widthOf(device), heightOf(device),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -76,14 +76,14 @@ void Surface::preloadPictures(const Scale& scale) {
     pictures_.preload(drawing::FirstFramePictures, scale);
 }
 
-void Surface::rescale(const Scale& scale) {
+void Surface::rescale(const Scale& scale, const CaptionFaces& faces) {
     scale_ = scale;
-    levelFont_ = captionFont(captions::LevelText.points, captions::LevelText.bold, scale);
+    levelFont_ = captionFont(captions::LevelText.points, captions::LevelText.bold, scale, faces);
     // Captions sized to their text keep their top left corner.
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const captions::Caption& caption = *drawing::FixedCaptions[i];
         Label& label = labels_[i];
-        label.font = fittedFont(caption, scale);
+        label.font = fittedFont(caption, scale, faces);
         label.text = wide(caption.text);
         const SIZE size = textSize(label.font.get(), label.text);
         const int left = scale.px(caption.rect.x);
@@ -92,13 +92,15 @@ void Surface::rescale(const Scale& scale) {
     }
 }
 
-void Surface::paintUpdate(HWND window, const SurfaceModel& model) const {
+void Surface::paintUpdate(HWND window, const SurfaceModel& model, bool buffered) const {
     const GdiObject<HRGN> dirty(CreateRectRgn(0, 0, 0, 0));
     GetUpdateRgn(window, dirty.get(), FALSE);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     const RECT box = ps.rcPaint;
-    if (IsRectEmpty(&box) == FALSE) {
+    if (!buffered) {
+        paint(dc, dirty.get(), model);
+    } else if (IsRectEmpty(&box) == FALSE) {
         HDC buffer = CreateCompatibleDC(dc);
         const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, widthOf(box), heightOf(box)));
         {

@@ -10,6 +10,7 @@
 
 namespace stackfall {
 
+class CaptionFaces;
 class PictureStore;
 
 // Draws the graphics straight on the main window, the shapes, the pictures
@@ -24,11 +25,13 @@ public:
 
     // Makes the captions' faces for the window's scale: first before the
     // first paint.
-    void rescale(const Scale& scale);
+    void rescale(const Scale& scale, const CaptionFaces& faces);
 
-    // Paints the update region of `window`, through a buffer so that
-    // nothing flickers.
-    void paintUpdate(HWND window, const SurfaceModel& model) const;
+    // Paints the update region of `window`: through a buffer, so that
+    // nothing flickers, once the window has shown something; straight on
+    // the window before that, when nothing of it can flicker, which saves
+    // the first paint a copy of the whole window.
+    void paintUpdate(HWND window, const SurfaceModel& model, bool buffered) const;
     // Paints what lies in `dirty` (device pixels).
     void paint(HDC dc, HRGN dirty, const SurfaceModel& model) const;
 

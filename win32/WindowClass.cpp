@@ -3,7 +3,8 @@
 
 namespace stackfall {
 
-bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style) {
+bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
+                         ClassIcons (*icons)(HINSTANCE)) {
     WNDCLASSEXW windowClass{};
     if (GetClassInfoExW(instance, name, &windowClass) != FALSE) {
         return true;
@@ -14,6 +15,11 @@ bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = name;
+    if (icons != nullptr) {
+        const ClassIcons loaded = icons(instance);
+        windowClass.hIcon = loaded.large;
+        windowClass.hIconSm = loaded.small;
+    }
     return RegisterClassExW(&windowClass) != 0;
 }
 

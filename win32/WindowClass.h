@@ -25,9 +25,16 @@ LRESULT CALLBACK windowProcOf(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return self->handle(hwnd, message, wParam, lParam);
 }
 
+// The icons a class of windows shows where a window has none of its own.
+struct ClassIcons {
+    HICON large = nullptr;
+    HICON small = nullptr;
+};
+
 // Registers a class of windows for `procedure`, once: a second call finds it.
-// False when Windows refuses it.
+// `icons`, if given, is called only when the class is registered. False when
+// Windows refuses it.
 [[nodiscard]] bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure,
-                                       UINT style = 0);
+                                       UINT style = 0, ClassIcons (*icons)(HINSTANCE) = nullptr);
 
 } // namespace stackfall

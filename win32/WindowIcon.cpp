@@ -28,8 +28,16 @@ WindowIcon::~WindowIcon() {
     destroy(small_);
 }
 
+ClassIcons WindowIcon::forClass(HINSTANCE instance) {
+    const int dpi = systemDpi();
+    return {load(instance, SM_CXICON, dpi), load(instance, SM_CXSMICON, dpi)};
+}
+
 // The window keeps using the old icons until it has the new ones.
 void WindowIcon::set(HINSTANCE instance, HWND window, int dpi) {
+    if (large_ == nullptr && small_ == nullptr && dpi == systemDpi()) {
+        return; // the class's
+    }
     HICON largeIcon = load(instance, SM_CXICON, dpi);
     HICON smallIcon = load(instance, SM_CXSMICON, dpi);
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon));

@@ -20,7 +20,8 @@
 #   CPU with no game of the Windows program's process over 10 s.
 # Runs alternate between the floor and the game, which goes first taking
 # turns, after one warm-up of each; medians at the end with the target
-# beside them.
+# beside them, and the machine's load averages before and after, as other
+# work on the machine slows wine's server and so both start-ups.
 #
 # Usage: bench/win32/measure.sh [stackfall.exe]
 #   RUNS=11 (at least 5); by default build-windows/stackfall.exe, which must
@@ -94,6 +95,7 @@ echo "stackfall.exe: $size bytes ($(ms "$size" 1024) KiB; target at most 512 KiB
 echo "imports:"
 x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: /  /p'
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 win32_startup "$floor" >/dev/null # warm-up: the caches, and wine's server
 win32_startup "$exe" >/dev/null
 declare -a floor_us floor_cpu win32_us win32_cpu
@@ -146,3 +148,4 @@ echo "  game against bare window:                 $(awk -v g="$gm" -v f="$fm" 'B
 echo "  Windows start-up CPU, by the first paint: $(ms "$(median "${win32_cpu[@]}")" 1e3) ms"
 echo "  the same for a bare window under wine:    $(ms "$(median "${floor_cpu[@]}")" 1e3) ms"
 echo "  Windows program's CPU in 10 s with no game: $(ms "$idle" 1e6) ms"
+echo "load averages (1, 5, 15 min) before the runs: $load_before, after: $(cut -d' ' -f1-3 /proc/loadavg)"
