@@ -3,6 +3,8 @@
 
 #include "Geometry.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QStringList>
 
@@ -16,10 +18,14 @@ namespace {
 // The level name's size: the window draws the bold face at it anyway.
 constexpr int MeasuringPixelSize = 16;
 
+// The face that stands in where the designed one is missing; scripts/setup.sh
+// installs it with the game.
+constexpr QLatin1String StandInFamily("DejaVu Sans");
+
 } // namespace
 
 QFont captionFont(const captions::Caption& caption) {
-    QFont font(QStringList{toQString(captions::FaceName), QStringLiteral("DejaVu Sans")});
+    QFont font(QStringList{toQString(captions::FaceName), QString(StandInFamily)});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(captions::pixelSize(caption.points));
     font.setBold(caption.bold);
@@ -42,8 +48,40 @@ QFont fitted(QFont font, const QString& caption, int designWidth) {
     return font;
 }
 
-QFont fittedCaptionFont(const captions::Caption& caption) {
-    return fitted(captionFont(caption), toQString(caption.text), caption.rect.width);
+namespace {
+
+// The face the captions are drawn in: the designed one where the machine has
+// it, else the first stand-in, as a font asking for both would resolve.
+// Found in the font database's list, unlike a font asking for a face that is
+// missing, which has fontconfig sort every face on the machine for the
+// missing one's stand-ins, and again for each script it is used in.
+QString resolvedFamily() {
+    const QString designed = toQString(captions::FaceName);
+    const QStringList families = QFontDatabase::families();
+    const auto has = [&families](const QString& family) {
+        return families.contains(family, Qt::CaseInsensitive);
+    };
+    if (!has(designed) && has(StandInFamily)) {
+        return QString(StandInFamily);
+    }
+    // Either the designed face is there, and a font finds it at once, or
+    // neither is, and fontconfig's stand-ins decide.
+    return QFontInfo(captionFont(captions::LevelText)).family();
+}
+
+} // namespace
+
+CaptionFaces::CaptionFaces() : family_(resolvedFamily()) {
+}
+
+QFont CaptionFaces::font(const captions::Caption& caption) const {
+    QFont font = captionFont(caption);
+    font.setFamilies({family_});
+    return font;
+}
+
+QFont CaptionFaces::fitted(const captions::Caption& caption) const {
+    return stackfall::fitted(font(caption), toQString(caption.text), caption.rect.width);
 }
 
 QFont shrunkToWidth(QFont font, const QString& text, int width) {

@@ -56,13 +56,14 @@ MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
+      surface_(faces_),
       clockPanel_(new CaptionBox(
           this, toQColor(palette::MidGrey),
-          {toQString(captions::ClockText.text), fittedCaptionFont(captions::ClockText),
+          {toQString(captions::ClockText.text), faces_.fitted(captions::ClockText),
            toQColor(captions::ClockText.colour), toQRect(captions::ClockText.rect), true})),
       scorePanel_(new CaptionBox(
           this, toQColor(palette::Black),
-          {toQString(captions::ScoreText.text), captionFont(captions::ScoreText),
+          {toQString(captions::ScoreText.text), faces_.font(captions::ScoreText),
            toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
       gravityTimer_(new GameTimer(this, timers::GravityPeriodAtOpen)),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ClickTracker.h"
+#include "Fonts.h"
 #include "Surface.h"
 #include "SurfaceModel.h"
 #include "WindowOps.h"
@@ -66,6 +67,7 @@ private:
     void click(buttons::PictureButton button);
 
     SurfaceModel model_;
+    CaptionFaces faces_;
     Surface surface_;
     CaptionBox* clockPanel_;
     CaptionBox* scorePanel_;

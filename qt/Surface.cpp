@@ -106,10 +106,10 @@ private:
     const QRegion& dirty_;
 };
 
-Surface::Surface() : levelFont_(captionFont(captions::LevelText)) {
+Surface::Surface(const CaptionFaces& faces) : levelFont_(faces.font(captions::LevelText)) {
     for (std::size_t i = 0; i < labels_.size(); ++i) {
         const captions::Caption& caption = *drawing::FixedCaptions[i];
-        QFont font = fittedCaptionFont(caption);
+        QFont font = faces.fitted(caption);
         labels_[i] = {font, sizedToText(caption, font)};
     }
 }

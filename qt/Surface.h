@@ -13,12 +13,14 @@ class QRegion;
 
 namespace stackfall {
 
+class CaptionFaces;
+
 // Draws the graphics straight on the main window, the shapes, the pictures
 // and the labels that are not inside a picture box, in the shared drawing
 // order, as the surface model has them.
 class Surface {
 public:
-    Surface();
+    explicit Surface(const CaptionFaces& faces);
 
     // Paints what lies in `dirty`. Only what touches one of its rectangles is
     // drawn: a falling piece dirties a few cells at opposite corners of a
