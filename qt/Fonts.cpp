@@ -3,6 +3,7 @@
 
 #include "Geometry.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -32,17 +33,13 @@ QFont captionFont(const captions::Caption& caption) {
     return font;
 }
 
-QFont fitted(QFont font, const QString& caption, int designWidth) {
-    // Measured at its own size, each caption would load a font engine of its
-    // own that nothing draws with. The advances of a scalable face grow in
-    // proportion to the size, so every caption of a face is measured at one
-    // size and scaled.
-    QFont measured = font;
-    measured.setPixelSize(MeasuringPixelSize);
-    const qreal advance = QFontMetricsF(measured).horizontalAdvance(caption);
-    const int width =
-        static_cast<int>(std::lround(advance * font.pixelSize() / MeasuringPixelSize));
-    if (width > designWidth && width > 0) {
+QFont fitted(QFont font, const QFont& measuring, const QString& caption, int designWidth) {
+    // Of the size drawn: a font given in points, as the default font is,
+    // is drawn at a whole number of pixels.
+    const int measuredSize = QFontInfo(measuring).pixelSize();
+    const qreal advance = QFontMetricsF(measuring).horizontalAdvance(caption);
+    const int width = static_cast<int>(std::lround(advance * font.pixelSize() / measuredSize));
+    if (width > designWidth && width > 0 && measuredSize > 0) {
         font.setStretch(std::max(captions::NarrowestPercent, designWidth * 100 / width));
     }
     return font;
@@ -72,6 +69,23 @@ QString resolvedFamily() {
 } // namespace
 
 CaptionFaces::CaptionFaces() : family_(resolvedFamily()) {
+    // Measured at its own size, each caption would load a font engine of its
+    // own that nothing draws with. The advances of a scalable face grow in
+    // proportion to the size, so every caption of a weight is measured in
+    // one font that the window loads anyway: the bold at the level name's
+    // size, and the regular as the window's default font, which the focus
+    // keeper's text is set in, when that is the same face.
+    measuringBold_ = font(captions::LevelText);
+    measuringBold_.setPixelSize(MeasuringPixelSize);
+    const QFont standard = QApplication::font();
+    const QFontInfo standardFace(standard);
+    if (standardFace.family() == family_ && standardFace.weight() == QFont::Normal &&
+        standardFace.style() == QFont::StyleNormal && standardFace.pixelSize() > 0) {
+        measuringRegular_ = standard;
+    } else {
+        measuringRegular_ = measuringBold_;
+        measuringRegular_.setBold(false);
+    }
 }
 
 QFont CaptionFaces::font(const captions::Caption& caption) const {
@@ -81,7 +95,8 @@ QFont CaptionFaces::font(const captions::Caption& caption) const {
 }
 
 QFont CaptionFaces::fitted(const captions::Caption& caption) const {
-    return stackfall::fitted(font(caption), toQString(caption.text), caption.rect.width);
+    return stackfall::fitted(font(caption), caption.bold ? measuringBold_ : measuringRegular_,
+                             toQString(caption.text), caption.rect.width);
 }
 
 QFont shrunkToWidth(QFont font, const QString& text, int width) {

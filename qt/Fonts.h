@@ -15,8 +15,11 @@ namespace stackfall {
 
 // The stand-in face runs wider than the one the window was designed with.
 // Narrows `font` just enough for `caption` to take no more than the
-// `designWidth` its label had, so the side panel keeps its arrangement.
-[[nodiscard]] QFont fitted(QFont font, const QString& caption, int designWidth);
+// `designWidth` its label had, so the side panel keeps its arrangement. The
+// caption is measured in `measuring`, of the same face and weight as `font`
+// at any size, and scaled to `font`'s.
+[[nodiscard]] QFont fitted(QFont font, const QFont& measuring, const QString& caption,
+                           int designWidth);
 
 // The captions' face as this machine has it, resolved once. Asked for by
 // the name the window was designed with, which most machines lack, every
@@ -33,6 +36,8 @@ public:
 
 private:
     QString family_;
+    QFont measuringBold_;
+    QFont measuringRegular_;
 };
 
 // A caption that outgrows its label, as the score does past three digits,
