@@ -56,15 +56,16 @@ MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      surface_(faces_),
-      clockPanel_(new CaptionBox(
-          this, toQColor(palette::MidGrey),
-          {toQString(captions::ClockText.text), faces_.fitted(captions::ClockText),
-           toQColor(captions::ClockText.colour), toQRect(captions::ClockText.rect), true})),
-      scorePanel_(new CaptionBox(
-          this, toQColor(palette::Black),
-          {toQString(captions::ScoreText.text), faces_.font(captions::ScoreText),
-           toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
+      clockPanel_(new CaptionBox(this, toQColor(palette::MidGrey),
+                                 {toQString(captions::ClockText.text),
+                                  [this] { return faces().fitted(captions::ClockText); },
+                                  toQColor(captions::ClockText.colour),
+                                  toQRect(captions::ClockText.rect), true})),
+      scorePanel_(new CaptionBox(this, toQColor(palette::Black),
+                                 {toQString(captions::ScoreText.text),
+                                  [this] { return faces().font(captions::ScoreText); },
+                                  toQColor(captions::ScoreText.colour),
+                                  toQRect(captions::ScoreText.rect), false})),
       levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
       gravityTimer_(new GameTimer(this, timers::GravityPeriodAtOpen)),
       clockTimer_(new GameTimer(this, timers::ClockPeriod)) {
@@ -144,9 +145,16 @@ Answer MainWindow::ask(const Question& question) {
     return askQuestion(this, question);
 }
 
+const CaptionFaces& MainWindow::faces() {
+    if (!faces_) {
+        faces_.emplace();
+    }
+    return *faces_;
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    surface_.paint(painter, event->region(), model_);
+    surface_.paint(painter, event->region(), model_, faces());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 
 class QLineEdit;
@@ -65,9 +66,13 @@ protected:
 
 private:
     void click(buttons::PictureButton button);
+    // The captions' faces, resolved when the window is first drawn, after it
+    // has been shown, as the toolkit's own widgets load their fonts: the
+    // window maps without waiting for the font database.
+    [[nodiscard]] const CaptionFaces& faces();
 
     SurfaceModel model_;
-    CaptionFaces faces_;
+    std::optional<CaptionFaces> faces_;
     Surface surface_;
     CaptionBox* clockPanel_;
     CaptionBox* scorePanel_;

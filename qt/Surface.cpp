@@ -50,8 +50,8 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 // outside the region being repainted.
 class SurfacePainter {
 public:
-    SurfacePainter(const Surface& surface, QPainter& painter, const QRegion& dirty)
-        : surface_(surface), painter_(painter), dirty_(dirty) {}
+    SurfacePainter(const Surface::Fonts& fonts, QPainter& painter, const QRegion& dirty)
+        : fonts_(fonts), painter_(painter), dirty_(dirty) {}
 
     void shape(const shapes::Shape& s) {
         if (dirty_.intersects(toQRect(shapes::bounds(s)))) {
@@ -84,7 +84,7 @@ public:
         Picture(toQString(placed.name)).draw(painter_, r.topLeft());
     }
     void caption(const captions::Caption& c) {
-        const Surface::Label& label = surface_.labels_[drawing::fixedCaptionIndex(c)];
+        const Surface::Label& label = fonts_.labels[drawing::fixedCaptionIndex(c)];
         if (dirty_.intersects(label.rect)) {
             drawLabel(painter_, label.rect, label.font, toQColor(c.colour), toQString(c.text));
         }
@@ -94,29 +94,35 @@ public:
         if (dirty_.intersects(r)) {
             painter_.save();
             painter_.setClipRect(r, Qt::IntersectClip);
-            drawLabel(painter_, r, surface_.levelFont_, toQColor(captions::LevelText.colour),
+            drawLabel(painter_, r, fonts_.level, toQColor(captions::LevelText.colour),
                       toQString(text), Qt::AlignHCenter);
             painter_.restore();
         }
     }
 
 private:
-    const Surface& surface_;
+    const Surface::Fonts& fonts_;
     QPainter& painter_;
     const QRegion& dirty_;
 };
 
-Surface::Surface(const CaptionFaces& faces) : levelFont_(faces.font(captions::LevelText)) {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
+Surface::Fonts Surface::fit(const CaptionFaces& faces) {
+    Fonts fonts{{}, faces.font(captions::LevelText)};
+    for (std::size_t i = 0; i < fonts.labels.size(); ++i) {
         const captions::Caption& caption = *drawing::FixedCaptions[i];
         QFont font = faces.fitted(caption);
-        labels_[i] = {font, sizedToText(caption, font)};
+        fonts.labels[i] = {font, sizedToText(caption, font)};
     }
+    return fonts;
 }
 
-void Surface::paint(QPainter& painter, const QRegion& dirty, const SurfaceModel& model) const {
+void Surface::paint(QPainter& painter, const QRegion& dirty, const SurfaceModel& model,
+                    const CaptionFaces& faces) {
+    if (!fonts_) {
+        fonts_ = fit(faces);
+    }
     painter.fillRect(dirty.boundingRect(), toQColor(palette::WindowGrey));
-    SurfacePainter surfacePainter(*this, painter, dirty);
+    SurfacePainter surfacePainter(*fonts_, painter, dirty);
     drawing::paint(model, surfacePainter);
 }
 
