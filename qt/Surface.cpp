@@ -51,7 +51,7 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 class SurfacePainter {
 public:
     SurfacePainter(const Surface::Fonts& fonts, QPainter& painter, const QRegion& dirty)
-        : fonts_(fonts), painter_(painter), dirty_(dirty) {}
+        : fonts_(fonts), painter_(painter), dirty_(dirty), bounds_(dirty.boundingRect()) {}
 
     void shape(const shapes::Shape& s) {
         if (dirty_.intersects(toQRect(shapes::bounds(s)))) {
@@ -59,10 +59,19 @@ public:
                       s.outlineWidth);
         }
     }
+    // Called for every square on the window, some four hundred a repaint:
+    // most lie outside the region's bounds, which is the quicker test. A
+    // square next to a repainted one meets the region along the outline
+    // they share at most, where its fill would be clipped away whole.
     void square(const Rect& r, const shapes::Square& s) {
         const QRect q = toQRect(r);
-        if (dirty_.intersects(q)) {
+        if (!bounds_.intersects(q) || !dirty_.intersects(q)) {
+            return;
+        }
+        if (dirty_.intersects(q.adjusted(1, 1, -1, -1))) {
             drawShape(painter_, q, toQColor(s.fill), toQColor(s.outline));
+        } else {
+            painter_.fillRect(q, toQColor(s.outline));
         }
     }
     void picture(const pictures::Placed& placed) {
@@ -104,6 +113,7 @@ private:
     const Surface::Fonts& fonts_;
     QPainter& painter_;
     const QRegion& dirty_;
+    QRect bounds_;
 };
 
 Surface::Fonts Surface::fit(const CaptionFaces& faces) {
