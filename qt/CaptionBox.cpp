@@ -27,32 +27,44 @@ CaptionBox::CaptionBox(QWidget* parent, QColor background, Caption caption)
     : QFrame(parent), background_(background), caption_(std::move(caption)) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    fitCaption();
+}
+
+void CaptionBox::needFont() {
+    if (!font_) {
+        font_ = caption_.font();
+        fitCaption();
+    }
 }
 
 void CaptionBox::fitCaption() {
-    shownFont_ = caption_.font;
+    shownFont_ = *font_;
     shownDrop_ = 0;
     if (caption_.sizedToText ||
-        QFontMetrics(caption_.font).horizontalAdvance(caption_.text) <= caption_.rect.width()) {
+        QFontMetrics(*font_).horizontalAdvance(caption_.text) <= caption_.rect.width()) {
         return;
     }
-    shownFont_ = shrunkToWidth(caption_.font, caption_.text,
-                               caption_.rect.width() - 2 * captions::ShrunkMargin);
-    shownDrop_ =
-        static_cast<int>(std::lround(digitMiddle(caption_.font) - digitMiddle(shownFont_)));
+    shownFont_ =
+        shrunkToWidth(*font_, caption_.text, caption_.rect.width() - 2 * captions::ShrunkMargin);
+    shownDrop_ = static_cast<int>(std::lround(digitMiddle(*font_) - digitMiddle(shownFont_)));
 }
 
-QRect CaptionBox::labelRect() const {
+QRect CaptionBox::labelRect() {
+    needFont();
     QRect r = caption_.rect;
     if (caption_.sizedToText) {
-        r.setSize(QFontMetrics(caption_.font).size(Qt::TextSingleLine, caption_.text));
+        r.setSize(QFontMetrics(*font_).size(Qt::TextSingleLine, caption_.text));
     }
     return r.translated(contentsRect().topLeft());
 }
 
 void CaptionBox::setText(const QString& text) {
     if (text == caption_.text) {
+        return;
+    }
+    if (!font_) {
+        // Never drawn yet: the whole box is still to be painted.
+        caption_.text = text;
+        update();
         return;
     }
     const QRect before = labelRect();

@@ -7,6 +7,9 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace stackfall {
 
 // A picture box that holds one label: the score panel with the score, the clock
@@ -16,7 +19,9 @@ class CaptionBox final : public QFrame {
 public:
     struct Caption {
         QString text;
-        QFont font;
+        // Gives the caption's font when the box first needs it, to draw or
+        // to size itself: a font's face is looked up and measured then.
+        std::function<QFont()> font;
         QColor colour;
         // Inside the box's border. A label sized to its text keeps the top
         // left corner and takes the size of each new caption; otherwise the
@@ -36,12 +41,15 @@ protected:
 
 private:
     // The label's rectangle in the box's own coordinates.
-    [[nodiscard]] QRect labelRect() const;
+    [[nodiscard]] QRect labelRect();
+    // Asks for the caption's font once, and fits the caption.
+    void needFont();
     // Picks the size the caption is drawn at.
     void fitCaption();
 
     QColor background_;
     Caption caption_;
+    std::optional<QFont> font_;
     QFont shownFont_;
     int shownDrop_ = 0; // how far a smaller caption is moved down
 };

@@ -26,7 +26,6 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <array>
 #include <optional>
 
 namespace stackfall {
@@ -57,15 +56,17 @@ MainWindow::MainWindow()
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      clockPanel_(new CaptionBox(
-          this, toQColor(palette::MidGrey),
-          {toQString(captions::ClockText.text), fittedCaptionFont(captions::ClockText),
-           toQColor(captions::ClockText.colour), toQRect(captions::ClockText.rect), true})),
-      scorePanel_(new CaptionBox(
-          this, toQColor(palette::Black),
-          {toQString(captions::ScoreText.text), captionFont(captions::ScoreText),
-           toQColor(captions::ScoreText.colour), toQRect(captions::ScoreText.rect), false})),
-      levelBar_(new QScrollBar(Qt::Vertical, this)), focusKeeper_(new QLineEdit(this)),
+      clockPanel_(new CaptionBox(this, toQColor(palette::MidGrey),
+                                 {toQString(captions::ClockText.text),
+                                  [this] { return faces().fitted(captions::ClockText); },
+                                  toQColor(captions::ClockText.colour),
+                                  toQRect(captions::ClockText.rect), true})),
+      scorePanel_(new CaptionBox(this, toQColor(palette::Black),
+                                 {toQString(captions::ScoreText.text),
+                                  [this] { return faces().font(captions::ScoreText); },
+                                  toQColor(captions::ScoreText.colour),
+                                  toQRect(captions::ScoreText.rect), false})),
+      levelBar_(new QScrollBar(Qt::Vertical, this)),
       gravityTimer_(new GameTimer(this, timers::GravityPeriodAtOpen)),
       clockTimer_(new GameTimer(this, timers::ClockPeriod)) {
     setWindowTitle(toQString(windows::MainTitle));
@@ -84,24 +85,54 @@ MainWindow::MainWindow()
     levelBar_->setFocusPolicy(Qt::StrongFocus); // scroll bars take no focus in Qt by default
     levelBar_->setGeometry(toQRect(layout::LevelBar));
 
+    control(focus::TabOrder.front()).setFocus();
+    // A text box lays its text out as it is made, and so loads the font
+    // database; the focus keeper is made at the event loop's first turn,
+    // after the window has been shown, so that the window maps without
+    // waiting for it, as the toolkit's own labels do.
+    QMetaObject::invokeMethod(
+        this, [this] { static_cast<void>(focusKeeper()); }, Qt::QueuedConnection);
+}
+
+QLineEdit& MainWindow::focusKeeper() {
+    if (focusKeeper_ != nullptr) {
+        return *focusKeeper_;
+    }
     // The focus keeper is a text box right of the client area, never seen. A
     // level change moves the focus to it, so that the level bar does not keep
     // the focus and eat the arrow keys that steer the piece.
+    focusKeeper_ = new QLineEdit(this);
     focusKeeper_->setText(toQString(captions::FocusKeeperText));
     // Nobody sees it, and an editable box would blink its cursor twice a
     // second while it holds the focus, waking the program with no game on.
     focusKeeper_->setReadOnly(true);
     focusKeeper_->setGeometry(toQRect(layout::FocusKeeper));
 
-    // The controls that take the focus, by focus::Control.
-    const std::array<QWidget*, 4> controls{clockPanel_, scorePanel_, levelBar_, focusKeeper_};
-    const auto control = [&controls](focus::Control c) {
-        return controls[static_cast<std::size_t>(c)];
-    };
     for (std::size_t i = 1; i < focus::TabOrder.size(); ++i) {
-        setTabOrder(control(focus::TabOrder[i - 1]), control(focus::TabOrder[i]));
+        setTabOrder(&control(focus::TabOrder[i - 1]), &control(focus::TabOrder[i]));
     }
-    control(focus::TabOrder.front())->setFocus();
+    if (game_ != nullptr) {
+        focusKeeper_->installEventFilter(this);
+    }
+    // A child made after its window is shown stays hidden until shown.
+    if (isVisible()) {
+        focusKeeper_->show();
+    }
+    return *focusKeeper_;
+}
+
+QWidget& MainWindow::control(focus::Control which) {
+    switch (which) {
+    case focus::Control::ClockPanel:
+        return *clockPanel_;
+    case focus::Control::ScorePanel:
+        return *scorePanel_;
+    case focus::Control::LevelBar:
+        return *levelBar_;
+    case focus::Control::FocusKeeper:
+        break;
+    }
+    return focusKeeper();
 }
 
 void MainWindow::attach(Game& game) {
@@ -112,7 +143,9 @@ void MainWindow::attach(Game& game) {
     for (QWidget* control : {static_cast<QWidget*>(this), static_cast<QWidget*>(clockPanel_),
                              static_cast<QWidget*>(scorePanel_), static_cast<QWidget*>(levelBar_),
                              static_cast<QWidget*>(focusKeeper_)}) {
-        control->installEventFilter(this);
+        if (control != nullptr) { // the focus keeper installs it when it is made
+            control->installEventFilter(this);
+        }
     }
     connect(gravityTimer_, &GameTimer::tick, this, [&game] { game.gravityTick(); });
     connect(clockTimer_, &GameTimer::tick, this, [&game] { game.clockTick(); });
@@ -136,7 +169,7 @@ void MainWindow::setFocus(FocusTarget target) {
     if (target == FocusTarget::MainWindow) {
         setFocus();
     } else {
-        focusKeeper_->setFocus();
+        focusKeeper().setFocus();
     }
 }
 
@@ -151,9 +184,16 @@ Answer MainWindow::ask(const Question& question) {
     return answer;
 }
 
+const CaptionFaces& MainWindow::faces() {
+    if (!faces_) {
+        faces_.emplace();
+    }
+    return *faces_;
+}
+
 void MainWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    surface_.paint(painter, event->region(), model_);
+    surface_.paint(painter, event->region(), model_, faces());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -2,12 +2,15 @@
 #pragma once
 
 #include "ClickTracker.h"
+#include "Fonts.h"
 #include "Surface.h"
 #include "SurfaceModel.h"
+#include "TabOrder.h"
 #include "WindowOps.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <string_view>
 
 class QLineEdit;
@@ -48,8 +51,9 @@ public:
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
     [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
-    // Off screen: takes the focus after a level change (see the constructor).
-    [[nodiscard]] QLineEdit& focusKeeper() const { return *focusKeeper_; }
+    // Off screen: takes the focus after a level change. Made at the event
+    // loop's first turn, or when first asked for.
+    [[nodiscard]] QLineEdit& focusKeeper();
     [[nodiscard]] GameTimer& gravityTimer() const { return *gravityTimer_; } // gravity
     [[nodiscard]] GameTimer& clockTimer() const { return *clockTimer_; }     // clock
 
@@ -67,13 +71,20 @@ protected:
 
 private:
     void click(buttons::PictureButton button);
+    // The control that takes the focus as `which`.
+    [[nodiscard]] QWidget& control(focus::Control which);
+    // The captions' faces, resolved when the window is first drawn, after it
+    // has been shown, as the toolkit's own widgets load their fonts: the
+    // window maps without waiting for the font database.
+    [[nodiscard]] const CaptionFaces& faces();
 
     SurfaceModel model_;
+    std::optional<CaptionFaces> faces_;
     Surface surface_;
     CaptionBox* clockPanel_;
     CaptionBox* scorePanel_;
     QScrollBar* levelBar_;
-    QLineEdit* focusKeeper_;
+    QLineEdit* focusKeeper_ = nullptr;
     GameTimer* gravityTimer_;
     GameTimer* clockTimer_;
     Game* game_ = nullptr;

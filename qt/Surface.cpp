@@ -50,8 +50,8 @@ void drawLabel(QPainter& painter, const QRect& r, const QFont& font, const QColo
 // outside the region being repainted.
 class SurfacePainter {
 public:
-    SurfacePainter(const Surface& surface, QPainter& painter, const QRegion& dirty)
-        : surface_(surface), painter_(painter), dirty_(dirty) {}
+    SurfacePainter(const Surface::Fonts& fonts, QPainter& painter, const QRegion& dirty)
+        : fonts_(fonts), painter_(painter), dirty_(dirty), bounds_(dirty.boundingRect()) {}
 
     void shape(const shapes::Shape& s) {
         if (dirty_.intersects(toQRect(shapes::bounds(s)))) {
@@ -59,10 +59,19 @@ public:
                       s.outlineWidth);
         }
     }
+    // Called for every square on the window, some four hundred a repaint:
+    // most lie outside the region's bounds, which is the quicker test. A
+    // square next to a repainted one meets the region along the outline
+    // they share at most, where its fill would be clipped away whole.
     void square(const Rect& r, const shapes::Square& s) {
         const QRect q = toQRect(r);
-        if (dirty_.intersects(q)) {
+        if (!bounds_.intersects(q) || !dirty_.intersects(q)) {
+            return;
+        }
+        if (dirty_.intersects(q.adjusted(1, 1, -1, -1))) {
             drawShape(painter_, q, toQColor(s.fill), toQColor(s.outline));
+        } else {
+            painter_.fillRect(q, toQColor(s.outline));
         }
     }
     void picture(const pictures::Placed& placed) {
@@ -84,7 +93,7 @@ public:
         Picture(toQString(placed.name)).draw(painter_, r.topLeft());
     }
     void caption(const captions::Caption& c) {
-        const Surface::Label& label = surface_.labels_[drawing::fixedCaptionIndex(c)];
+        const Surface::Label& label = fonts_.labels[drawing::fixedCaptionIndex(c)];
         if (dirty_.intersects(label.rect)) {
             drawLabel(painter_, label.rect, label.font, toQColor(c.colour), toQString(c.text));
         }
@@ -94,29 +103,36 @@ public:
         if (dirty_.intersects(r)) {
             painter_.save();
             painter_.setClipRect(r, Qt::IntersectClip);
-            drawLabel(painter_, r, surface_.levelFont_, toQColor(captions::LevelText.colour),
+            drawLabel(painter_, r, fonts_.level, toQColor(captions::LevelText.colour),
                       toQString(text), Qt::AlignHCenter);
             painter_.restore();
         }
     }
 
 private:
-    const Surface& surface_;
+    const Surface::Fonts& fonts_;
     QPainter& painter_;
     const QRegion& dirty_;
+    QRect bounds_;
 };
 
-Surface::Surface() : levelFont_(captionFont(captions::LevelText)) {
-    for (std::size_t i = 0; i < labels_.size(); ++i) {
+Surface::Fonts Surface::fit(const CaptionFaces& faces) {
+    Fonts fonts{{}, faces.font(captions::LevelText)};
+    for (std::size_t i = 0; i < fonts.labels.size(); ++i) {
         const captions::Caption& caption = *drawing::FixedCaptions[i];
-        QFont font = fittedCaptionFont(caption);
-        labels_[i] = {font, sizedToText(caption, font)};
+        QFont font = faces.fitted(caption);
+        fonts.labels[i] = {font, sizedToText(caption, font)};
     }
+    return fonts;
 }
 
-void Surface::paint(QPainter& painter, const QRegion& dirty, const SurfaceModel& model) const {
+void Surface::paint(QPainter& painter, const QRegion& dirty, const SurfaceModel& model,
+                    const CaptionFaces& faces) {
+    if (!fonts_) {
+        fonts_ = fit(faces);
+    }
     painter.fillRect(dirty.boundingRect(), toQColor(palette::WindowGrey));
-    SurfacePainter surfacePainter(*this, painter, dirty);
+    SurfacePainter surfacePainter(*fonts_, painter, dirty);
     drawing::paint(model, surfacePainter);
 }
 

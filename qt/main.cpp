@@ -13,6 +13,12 @@
 
 int main(int argc, char* argv[]) {
     stackfall::chooseWindowSystem();
+    // The game takes keys, never text: without an input method the first key
+    // press does not load the keyboard's compose table, some 17 M
+    // instructions in the first seconds of play. One the player names wins.
+    if (!qEnvironmentVariableIsSet("QT_IM_MODULE")) {
+        qputenv("QT_IM_MODULE", "none");
+    }
     stackfall::DisplayCheck displayCheck;
     QApplication app(argc, argv);
     displayCheck.started();

@@ -33,15 +33,29 @@ start_display() {
   export XDG_RUNTIME_DIR=$dir
 }
 
-# The window manager is up once it has named itself on the root window.
-start_window_manager() {
-  local dir=$1 _
-  openbox --sm-disable >"$dir/wm.log" 2>&1 &
-  wm_pid=$!
+# Waits up to 10 s for the root window property $1 to be set.
+root_property_set() {
+  local _
   for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    xprop -root "$1" 2>/dev/null | grep -q ' = ' && return 0
     sleep 0.05
   done
+  return 1
+}
+
+# Openbox names itself on the root window and names its theme well before
+# it has finished starting, and a window that maps in between is left
+# without the focus. A reconfigure request is read only by its event loop,
+# which runs once start-up is over, and it names the theme again: so the
+# window manager is up when a theme name removed after start-up is back.
+start_window_manager() {
+  local dir=$1
+  openbox --sm-disable >"$dir/wm.log" 2>&1 &
+  wm_pid=$!
+  if root_property_set _OB_THEME && xprop -root -remove _OB_THEME &&
+    openbox --reconfigure >>"$dir/wm.log" 2>&1 && root_property_set _OB_THEME; then
+    return 0
+  fi
   echo "${0##*/}: the window manager did not start" >&2
   exit 1
 }

@@ -2,6 +2,7 @@
 // What the player sees of the main window: its size, and pixels of a grab at
 // the places where a wrong rectangle, colour or stacking order would show.
 #include "CaptionBox.h"
+#include "DrawingOrder.h"
 #include "Fonts.h"
 #include "GameTimer.h"
 #include "Geometry.h"
@@ -23,6 +24,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 using stackfall::testing::Harness;
 namespace layout = stackfall::layout;
@@ -79,6 +81,7 @@ private slots:
     void startShowsThePieceAndLightsThePreview();
     void onlyTheChangedCellIsRepainted();
     void longScoresShrinkToFitTheScoreBox();
+    void captionsAreNarrowedToTheirDesignedWidths();
     void f3ShowsAndHidesThePauseBanner();
 };
 
@@ -195,7 +198,13 @@ void WindowLookTest::onlyTheChangedCellIsRepainted() {
     QVERIFY(recorder.painted.isEmpty());
 
     // Partial repaints leave on screen what a whole one draws, also where the
-    // side panel shows between the frames that hide the rest of it.
+    // side panel shows between the frames that hide the rest of it, and
+    // where a repainted cell shares its outline with its neighbours and with
+    // the ring (the first cell's left edge is its own, the rest the ring's).
+    for (const int cell : {1, 2, 13, 14, 150, 287, 299}) {
+        h.ops.setCellFill(cell, 0x0000c0);
+    }
+    h.ops.setPreviewFill(1, 0xc0c0c0);
     h.ops.setLabelText(stackfall::Label::Level, "Mid");
     h.mainWindow.update(QRect(370, 60, 20, 10)); // from the preview's frame to the score's
     const auto onScreen = [&h] {
@@ -252,6 +261,30 @@ void WindowLookTest::longScoresShrinkToFitTheScoreBox() {
     // A new game's short score is back at the designed size.
     showScore(990);
     QCOMPARE(h.grab().copy(box), designed);
+}
+
+void WindowLookTest::captionsAreNarrowedToTheirDesignedWidths() {
+    Harness h; // the window's own default font, as the game has it
+    const stackfall::CaptionFaces faces;
+    std::vector<const stackfall::captions::Caption*> fitted(
+        stackfall::drawing::FixedCaptions.begin(), stackfall::drawing::FixedCaptions.end());
+    fitted.push_back(&stackfall::captions::ClockText);
+    for (const stackfall::captions::Caption* caption : fitted) {
+        const QString text = stackfall::toQString(caption->text);
+        const QFont font = faces.fitted(*caption);
+        QCOMPARE(font.pixelSize(), stackfall::captions::pixelSize(caption->points));
+        QCOMPARE(font.bold(), caption->bold);
+        const qreal width = QFontMetricsF(font).horizontalAdvance(text);
+        const int designed = caption->rect.width;
+        // Within its width, give or take a whole percent of stretch and the
+        // rounding of small glyphs' advances: unnarrowed, "F3 pause" would
+        // take 50 px of its 44.
+        QVERIFY2(width <= designed * 1.05, qPrintable(text));
+        // Narrowed no more than it had to be.
+        if (font.stretch() != QFont::AnyStretch && font.stretch() != QFont::Unstretched) {
+            QVERIFY2(width >= designed * 0.95, qPrintable(text));
+        }
+    }
 }
 
 void WindowLookTest::f3ShowsAndHidesThePauseBanner() {
