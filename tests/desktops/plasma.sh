@@ -34,10 +34,12 @@ prepare_player "$click" "$windows_tool" "$(command -v kwin_wayland)"
 prepare_x11_sockets
 start_buses
 # KWin starts the session's first program with the session's variables:
-# this one writes them down.
+# this one writes them down, under their final name only once all are
+# written, as the test reads them as soon as the file is there.
 cat >"$work/player/session.sh" <<'SESSION'
 #!/bin/sh
-env >"$XDG_RUNTIME_DIR/session.env"
+env >"$XDG_RUNTIME_DIR/session.env.part"
+mv "$XDG_RUNTIME_DIR/session.env.part" "$XDG_RUNTIME_DIR/session.env"
 exec sleep 3600
 SESSION
 chmod 755 "$work/player/session.sh"
