@@ -24,7 +24,7 @@
 # work on the machine slows wine's server and so both start-ups.
 #
 # Usage: bench/win32/measure.sh [stackfall.exe]
-#   RUNS=11 (at least 5); by default build-windows/stackfall.exe, which must
+#   RUNS=11 (at least 5); by default build-windows/win32/stackfall.exe, which must
 #   be built (scripts/build-windows.sh) with the floor beside it.
 #   WINEPREFIX defaults to build-windows/wine (scripts/test.sh makes it).
 # It exits 0 whatever the figures: it measures; it fails only when something
@@ -32,7 +32,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-exe=${1:-$root/build-windows/stackfall.exe}
+exe=${1:-$root/build-windows/win32/stackfall.exe}
 floor=$(dirname "$exe")/bench/win32/win32_floor_window.exe
 [[ -f $floor ]] || floor=$(dirname "$exe")/../bench/win32/win32_floor_window.exe
 runs=${RUNS:-11}
