@@ -1,17 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Picture.h"
 
-#include <QImageReader>
+#include "Png.h"
+
+#include <QByteArray>
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <QPointF>
 #include <QRectF>
+#include <QResource>
 
 #include <algorithm>
+#include <bit>
+#include <memory>
+#include <span>
+#include <utility>
+#include <vector>
 
 namespace stackfall {
 
 namespace {
+
+// The image takes the decoded pixels over rather than copying them.
+QImage adopted(png::Image&& decoded) {
+    using Pixels = std::vector<std::uint8_t>;
+    auto pixels = std::make_unique<Pixels>(std::move(decoded.bgra));
+    if constexpr (std::endian::native == std::endian::big) {
+        // ARGB32 is a 32-bit word: on this machine alpha comes first.
+        for (auto pixel = pixels->begin(); pixel != pixels->end(); pixel += 4) {
+            std::reverse(pixel, pixel + 4);
+        }
+    }
+    QImage image(
+        pixels->data(), decoded.width, decoded.height, decoded.width * 4,
+        decoded.translucent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32,
+        [](void* owned) { std::unique_ptr<Pixels>(static_cast<Pixels*>(owned)); }, pixels.get());
+    if (!image.isNull()) {
+        static_cast<void>(pixels.release());
+    }
+    return image;
+}
 
 QPixmap load(const QString& name, const char* suffix, qreal ratio) {
     QPixmap pixmap = embeddedPng(name + QLatin1String(suffix));
@@ -22,9 +51,12 @@ QPixmap load(const QString& name, const char* suffix, qreal ratio) {
 } // namespace
 
 QPixmap embeddedPng(const QString& name) {
-    QImageReader reader(QStringLiteral(":/pictures/%1.png").arg(name), "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    // Stored uncompressed (see assets/CMakeLists.txt), so read in place.
+    const QByteArray file =
+        QResource(QStringLiteral(":/pictures/%1.png").arg(name)).uncompressedData();
+    std::optional<png::Image> decoded =
+        png::decode(std::as_bytes(std::span(file.constData(), std::size_t(file.size()))));
+    return decoded ? QPixmap::fromImage(adopted(std::move(*decoded))) : QPixmap();
 }
 
 Picture::Picture(const QString& name) : name_(name) {

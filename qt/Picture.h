@@ -10,8 +10,9 @@ class QPoint;
 namespace stackfall {
 
 // Decodes the embedded PNG picture `name` (":/pictures/<name>.png") with
-// the reader built into Qt, without asking every image format plugin first
-// whether it knows the format: that would load them all on the first picture.
+// the game's own reader, as the Windows program does: the pictures are all
+// of the kind it reads, and Qt's reader would page in the system's PNG
+// library for them alone. Null where the picture is missing or damaged.
 [[nodiscard]] QPixmap embeddedPng(const QString& name);
 
 // One of the embedded pictures, drawn at its own size in logical pixels.

@@ -3,8 +3,11 @@
 // scale them, so their sizes, their alpha and the icon containers must be
 // exactly what the main window, the picture windows and the desktop expect.
 
+#include "Png.h"
+
 #include <QByteArray>
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QRect>
@@ -15,7 +18,9 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 // Readable sizes in failure messages.
@@ -90,6 +95,38 @@ TEST(Pictures, EachPictureHasTheSizeItsWindowPlacesItAt) {
         const QImage image = loadPng(bytes);
         ASSERT_FALSE(image.isNull()) << name;
         EXPECT_EQ(image.size(), size) << name;
+    }
+}
+
+// Both programs decode the pictures with the game's own reader: it must give
+// every pixel as Qt's reader does, once premultiplied as both programs draw.
+TEST(Pictures, TheGamesReaderDecodesEveryPictureAsQtDoes) {
+    const QStringList names = QDir(QStringLiteral(STACKFALL_PICTURES_DIR))
+                                  .entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_GE(names.size(), 20);
+    for (const QString& name : names) {
+        const QByteArray bytes = readPicture(name.toStdString());
+        const std::optional<stackfall::png::Image> ours = stackfall::png::decode(
+            std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
+        const QImage qts = loadPng(bytes).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        ASSERT_TRUE(ours.has_value()) << name.toStdString();
+        ASSERT_EQ(QSize(ours->width, ours->height), qts.size()) << name.toStdString();
+        int differing = 0;
+        bool translucent = false;
+        for (int y = 0; y < qts.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(qts.constScanLine(y));
+            for (int x = 0; x < qts.width(); ++x) {
+                const std::uint8_t* p =
+                    &ours->bgra[(std::size_t(y) * std::size_t(ours->width) + std::size_t(x)) * 4];
+                const std::uint32_t argb = std::uint32_t{p[3]} << 24 | std::uint32_t{p[2]} << 16 |
+                                           std::uint32_t{p[1]} << 8 | p[0];
+                differing += argb != row[x] ? 1 : 0;
+                translucent = translucent || row[x] >> 24 != 0xff;
+            }
+        }
+        EXPECT_EQ(differing, 0) << name.toStdString();
+        // An opaque picture is drawn without blending.
+        EXPECT_EQ(ours->translucent, translucent) << name.toStdString();
     }
 }
 

@@ -79,9 +79,10 @@ private:
     // where a word is left.
     void refill() {
         const int bytes = (63 - count_) / 8;
-        if (data_.size() - std::min(next_, data_.size()) >= 8) {
+        if (std::endian::native == std::endian::little &&
+            data_.size() - std::min(next_, data_.size()) >= 8) {
             std::uint64_t word = 0;
-            std::memcpy(&word, &data_[next_], sizeof word); // little-endian, as Windows is
+            std::memcpy(&word, &data_[next_], sizeof word); // deflate's bits run low byte first
             buffer_ |= (word & ((std::uint64_t{1} << (8 * bytes)) - 1)) << count_;
             next_ += static_cast<std::size_t>(bytes);
             count_ += 8 * bytes;

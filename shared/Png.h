@@ -9,8 +9,9 @@
 
 namespace stackfall::png {
 
-// A decoded picture as GDI takes it: four bytes a pixel, blue, green, red
-// and alpha, the colours premultiplied by the alpha, top row first.
+// A decoded picture as GDI takes it, and Qt as ARGB32 on a little-endian
+// machine: four bytes a pixel, blue, green, red and alpha in that order, the
+// colours premultiplied by the alpha, top row first.
 struct Image {
     int width = 0;
     int height = 0;
