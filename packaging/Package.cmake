@@ -1,8 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What `cpack` makes from the install rules: a Debian package of the game,
 # named stackfall_<version>_<arch>.deb. Its dependencies are the shared
-# libraries the executable links (Qt, SDL2 and what they need), worked out by
-# dpkg-shlibdeps, so apt pulls them in on a machine that has none of them.
+# libraries the executable and its modules link (Qt, SDL2, the Wayland client
+# and what they need), worked out by dpkg-shlibdeps, so apt pulls them in on a machine that has none of them.
 #
 # The homepage and the contact address are placeholders until the project
 # has a home of its own.

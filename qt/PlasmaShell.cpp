@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PlasmaShell.h"
-
+// KWin's plasma-shell extension, in the Wayland module.
+#include "PlasmaShellBinding.h"
+#include "WaylandModule.h"
 #include "plasma-shell-client.h"
 
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <qpa/qplatformnativeinterface.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <wayland-client.h>
 
@@ -69,12 +71,24 @@ private:
     org_kde_plasma_surface* surface_;
 };
 
+class KwinPlasmaShell final : public PlasmaShell {
+public:
+    KwinPlasmaShell(org_kde_plasma_shell* shell, std::uint32_t version)
+        : shell_(shell), version_(version) {}
+    ~KwinPlasmaShell() override { org_kde_plasma_shell_destroy(shell_); }
+    KwinPlasmaShell(const KwinPlasmaShell&) = delete;
+    KwinPlasmaShell& operator=(const KwinPlasmaShell&) = delete;
+
+    void skipWindowLists(QWidget& window) override;
+
+private:
+    org_kde_plasma_shell* shell_;
+    std::uint32_t version_;
+};
+
 } // namespace
 
-std::unique_ptr<PlasmaShell> PlasmaShell::bind() {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        return nullptr;
-    }
+PlasmaShell* bindKwinPlasmaShell() {
     auto* display = static_cast<wl_display*>(nativeResource("wl_display", nullptr));
     if (display == nullptr) {
         return nullptr;
@@ -102,18 +116,11 @@ std::unique_ptr<PlasmaShell> PlasmaShell::bind() {
         }
         return nullptr;
     }
-    return std::unique_ptr<PlasmaShell>(new PlasmaShell(found.shell, found.version));
+    // Owned by the executable from here on.
+    return new KwinPlasmaShell(found.shell, found.version);
 }
 
-PlasmaShell::PlasmaShell(org_kde_plasma_shell* shell, std::uint32_t version)
-    : shell_(shell), version_(version) {
-}
-
-PlasmaShell::~PlasmaShell() {
-    org_kde_plasma_shell_destroy(shell_);
-}
-
-void PlasmaShell::skipWindowLists(QWidget& window) {
+void KwinPlasmaShell::skipWindowLists(QWidget& window) {
     QWindow* handle = window.windowHandle();
     auto* surface = static_cast<wl_surface*>(nativeResource("surface", handle));
     if (surface == nullptr) {

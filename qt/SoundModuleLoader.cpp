@@ -11,7 +11,7 @@ namespace stackfall {
 
 QStringList soundModuleFolders() {
     const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QStringLiteral("/" STACKFALL_SOUND_MODULE_INSTALLED))};
+    return {here, QDir::cleanPath(here + QStringLiteral("/" STACKFALL_MODULES_INSTALLED))};
 }
 
 // The module stays loaded until the process ends.

@@ -1,45 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TitleBars.h"
 
+#include "WaylandModule.h"
+
 #include <QByteArray>
 #include <QtGlobal>
-
-#ifdef STACKFALL_WAYLAND_PROBE
-#include <cstdint>
-#include <cstring>
-#include <wayland-client.h>
-#endif
 
 namespace stackfall {
 
 namespace {
 
-enum class Compositor { Unreached, DrawsTitleBars, LeavesTitleBars };
-
-#ifdef STACKFALL_WAYLAND_PROBE
-// Whether the compositor offers to draw the windows' title bars itself: a
-// short connection of its own, before Qt makes its one.
+#ifdef STACKFALL_WAYLAND_MODULE
 Compositor probeCompositor() {
-    wl_display* display = wl_display_connect(nullptr);
-    if (display == nullptr) {
-        return Compositor::Unreached;
-    }
-    bool offered = false;
-    static constexpr wl_registry_listener Listener{
-        [](void* data, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
-            if (std::strcmp(interface, "zxdg_decoration_manager_v1") == 0) {
-                *static_cast<bool*>(data) = true;
-            }
-        },
-        [](void*, wl_registry*, std::uint32_t) {}};
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &Listener, &offered);
-    wl_display_roundtrip(display);
-    wl_registry_destroy(registry);
-    wl_display_disconnect(display);
-    return offered ? Compositor::DrawsTitleBars : Compositor::LeavesTitleBars;
+    const WaylandCalls* calls = waylandModule();
+    return calls != nullptr ? calls->probeCompositor() : Compositor::Unreached;
 }
 #else
+// Only the Linux build speaks Wayland.
 Compositor probeCompositor() {
     return Compositor::Unreached;
 }

@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowLists.h"
 
+#include "WaylandModule.h"
+
 #ifdef STACKFALL_LINUX_WINDOW_LISTS
-#include "PlasmaShell.h"
 #include "X11SkipHints.h"
-#else
-namespace stackfall {
-// Only the Linux build speaks the X11 and KWin protocols.
-class PlasmaShell {};
-} // namespace stackfall
 #endif
 
 namespace stackfall {
@@ -26,7 +22,7 @@ void WindowLists::afterShow([[maybe_unused]] QWidget& window) {
 #ifdef STACKFALL_LINUX_WINDOW_LISTS
     if (!plasmaShellSought_) {
         plasmaShellSought_ = true;
-        plasmaShell_ = PlasmaShell::bind();
+        plasmaShell_ = bindPlasmaShell();
     }
     if (plasmaShell_) {
         plasmaShell_->skipWindowLists(window);

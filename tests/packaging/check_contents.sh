@@ -32,7 +32,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends=$(field Depends)
 # One package name a line, without versions; alternatives count as named.
 names=$(sed -E 's/ *\([^)]*\)//g; s/ *[,|] */\n/g' <<<"$depends")
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 qt6-wayland qt6-base-abi libsdl2-2.0-0 libstdc++6 libc6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 qt6-wayland qt6-base-abi libsdl2-2.0-0 libwayland-client0 \
+  libstdc++6 libc6; do
   grep -qxF "$lib" <<<"$names" || fail "Depends does not name $lib: $depends"
 done
 if grep -Eq 'libasan|libubsan' <<<"$depends"; then
