@@ -12,6 +12,9 @@ namespace stackfall {
 const WaylandCalls* waylandModule() {
     // Asked before the application object exists, which would know its folder.
     const QString here = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    if (here.isEmpty()) {
+        return nullptr; // never a bare file name, which the loader would search for
+    }
     for (const QString& folder :
          {here, QDir::cleanPath(here + QStringLiteral("/" STACKFALL_MODULES_INSTALLED))}) {
         QLibrary module(QDir(folder).filePath(QStringLiteral(STACKFALL_WAYLAND_MODULE_FILE)));
