@@ -322,11 +322,12 @@ private:
             }
             // Byte by byte where a copy overlaps what it makes.
             std::uint8_t* to = out_.data() + made_;
+            const std::uint8_t* from = to - distance;
             if (distance >= length) {
-                std::memcpy(to, to - distance, length);
+                std::memcpy(to, from, length);
             } else {
                 for (std::size_t i = 0; i < length; ++i) {
-                    to[i] = to[i - distance];
+                    to[i] = from[i];
                 }
             }
             made_ += length;
