@@ -72,9 +72,9 @@ CaptionFaces::CaptionFaces() : family_(resolvedFamily()) {
     // Measured at its own size, each caption would load a font engine of its
     // own that nothing draws with. The advances of a scalable face grow in
     // proportion to the size, so every caption of a weight is measured in
-    // one font that the window loads anyway: the bold at the level name's
-    // size, and the regular as the window's default font, which the focus
-    // keeper's text is set in, when that is the same face.
+    // one font: the bold at the level name's size, which the window draws
+    // anyway, and the regular in the window's default font, which the
+    // questions and the focus keeper are set in, when that is the same face.
     measuringBold_ = font(captions::LevelText);
     measuringBold_.setPixelSize(MeasuringPixelSize);
     const QFont standard = QApplication::font();

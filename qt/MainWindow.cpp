@@ -86,12 +86,15 @@ MainWindow::MainWindow()
     levelBar_->setGeometry(toQRect(layout::LevelBar));
 
     control(focus::TabOrder.front()).setFocus();
-    // A text box lays its text out as it is made, and so loads the font
-    // database; the focus keeper is made at the event loop's first turn,
-    // after the window has been shown, so that the window maps without
-    // waiting for it, as the toolkit's own labels do.
-    QMetaObject::invokeMethod(
-        this, [this] { static_cast<void>(focusKeeper()); }, Qt::QueuedConnection);
+    // The focus keeper, a text box, is made when it is first needed: by a
+    // level change, which gives it the focus, or by the first step through
+    // the tab order (focusNextPrevChild). Until then nothing can reach it,
+    // and the game does not start with a text box's code and text layout.
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+    static_cast<void>(focusKeeper());
+    return QWidget::focusNextPrevChild(next);
 }
 
 QLineEdit& MainWindow::focusKeeper() {

@@ -51,8 +51,8 @@ public:
     [[nodiscard]] CaptionBox& clockPanel() const { return *clockPanel_; }
     [[nodiscard]] CaptionBox& scorePanel() const { return *scorePanel_; }
     [[nodiscard]] QScrollBar& levelBar() const { return *levelBar_; }
-    // Off screen: takes the focus after a level change. Made at the event
-    // loop's first turn, or when first asked for.
+    // Off screen: takes the focus after a level change. Made when first
+    // asked for, or at the first Tab or Shift+Tab.
     [[nodiscard]] QLineEdit& focusKeeper();
     [[nodiscard]] GameTimer& gravityTimer() const { return *gravityTimer_; } // gravity
     [[nodiscard]] GameTimer& clockTimer() const { return *clockTimer_; }     // clock
@@ -68,6 +68,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Tab and Shift+Tab, from any control of the window.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void click(buttons::PictureButton button);
