@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "Game.h"
 #include "GameTimer.h"
+#include "GamepadInput.h"
 #include "Gamepads.h"
 #include "Geometry.h"
 #include "Layout.h"
@@ -177,14 +178,8 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    if (gamepads_ != nullptr) {
-        gamepads_->setQuestion(&question);
-    }
-    const Answer answer = askQuestion(this, question);
-    if (gamepads_ != nullptr) {
-        gamepads_->setQuestion(nullptr);
-    }
-    return answer;
+    const gamepad::OpenQuestion open(gamepads_, question);
+    return askQuestion(this, question);
 }
 
 const CaptionFaces& MainWindow::faces() {

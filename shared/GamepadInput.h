@@ -170,4 +170,26 @@ private:
     std::array<Pad, MaxPads> pads_{};
 };
 
+// Made around a question box: while it lives the front end's pads (none
+// where `pads` is null) answer `question` instead of playing.
+template <class Pads>
+class OpenQuestion {
+public:
+    OpenQuestion(Pads* pads, const Question& question) : pads_(pads) {
+        if (pads_ != nullptr) {
+            pads_->setQuestion(&question);
+        }
+    }
+    ~OpenQuestion() {
+        if (pads_ != nullptr) {
+            pads_->setQuestion(nullptr);
+        }
+    }
+    OpenQuestion(const OpenQuestion&) = delete;
+    OpenQuestion& operator=(const OpenQuestion&) = delete;
+
+private:
+    Pads* pads_;
+};
+
 } // namespace stackfall::gamepad

@@ -6,6 +6,7 @@
 #include "FocusKeeper.h"
 #include "Fonts.h"
 #include "Game.h"
+#include "GamepadInput.h"
 #include "Gamepads.h"
 #include "Questions.h"
 #include "Text.h"
@@ -161,14 +162,8 @@ void MainWindow::setFocus(FocusTarget target) {
 }
 
 Answer MainWindow::ask(const Question& question) {
-    if (gamepads_ != nullptr) {
-        gamepads_->setQuestion(&question);
-    }
-    const Answer answer = askQuestion(hwnd_, question);
-    if (gamepads_ != nullptr) {
-        gamepads_->setQuestion(nullptr);
-    }
-    return answer;
+    const gamepad::OpenQuestion open(gamepads_, question);
+    return askQuestion(hwnd_, question);
 }
 
 // With Alt held a key arrives as WM_SYSKEYDOWN. It is passed on all the
